@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/gui/Control.h"
+
+#include <QStringList>
+
+class QComboBox;
+
+// A pop-up menu of text rows. Selecting a row from code raises onChange just as a
+// user's choice does (the program guards itself with its own flags).
+class PopupMenu : public Control {
+    Q_OBJECT
+public:
+    PopupMenu(WindowBase& window, int left, int top, int width, int height,
+              Control* inside = nullptr);
+
+    void addRow(const QString& text);
+    void insertRow(int index, const QString& text);
+    void removeRow(int index);
+    void deleteAllRows();
+    int listCount() const;
+    QString list(int index) const; // empty when out of range
+    int listIndex() const;         // -1 for none
+    void setListIndex(int index);  // -1 clears; raises onChange when it changes
+    QString text() const;          // the selected row's text
+
+    std::function<void()> onChange;
+
+protected:
+    void textSizeChanged() override;
+
+private:
+    QComboBox* combo() const;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/gui/Control.h"
+
+class QPushButton;
+
+// A push button. A "\r" in the caption breaks the line; two lines fit 23 pixels.
+class PushButton : public Control {
+    Q_OBJECT
+public:
+    PushButton(WindowBase& window, int left, int top, int width, int height,
+               const QString& caption = {}, Control* inside = nullptr);
+
+    QString caption() const { return m_caption; }
+    void setCaption(const QString& caption);
+    // Default: Return/Enter press it; cancel: Escape and Ctrl+period press it.
+    void setDefault(bool isDefault);
+    void setCancel(bool isCancel);
+    // Presses the button as a click does (only while visible and enabled).
+    void push();
+
+    std::function<void()> onAction;
+
+protected:
+    PushButton(WindowBase& window, QPushButton* widget, int left, int top, int width,
+               int height, const QString& caption, Control* inside);
+    void textSizeChanged() override;
+
+private:
+    void init();
+    QPushButton* button() const;
+    QString m_caption;
+};
+
+// A bevel button: a flat-framed push button (the drag-cancel button).
+class BevelButton : public PushButton {
+    Q_OBJECT
+public:
+    BevelButton(WindowBase& window, int left, int top, int width, int height,
+                const QString& caption = {}, Control* inside = nullptr);
+};
