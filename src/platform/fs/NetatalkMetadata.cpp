@@ -1,0 +1,32 @@
+#include "platform/fs/NetatalkMetadata.h"
+
+#include "platform/fs/AppleDouble.h"
+#include "platform/fs/BigEndian.h"
+
+#include <cstring>
+
+namespace NetatalkMetadata {
+
+static bool readable(const QByteArray& bytes)
+{
+    return bytes.size() == kSize && BigEndian::read32(bytes, 0) == AppleDouble::kMagic &&
+           BigEndian::read32(bytes, 4) == AppleDouble::kVersion;
+}
+
+std::optional<FinderInfo> read(const QByteArray& bytes)
+{
+    if (!readable(bytes))
+        return std::nullopt;
+    return FinderInfo::fromBytes(bytes.mid(kFinderInfoAt, 32));
+}
+
+std::optional<QByteArray> withFinderInfo(const QByteArray& bytes, const FinderInfo& info)
+{
+    if (!readable(bytes))
+        return std::nullopt;
+    QByteArray out = bytes;
+    std::memcpy(out.data() + kFinderInfoAt, info.bytes.data(), 32);
+    return out;
+}
+
+} // namespace NetatalkMetadata
