@@ -102,6 +102,12 @@ const AppleDouble::Entry* AppleDouble::find(uint32_t id) const
     return it == m_entries.end() ? nullptr : &*it;
 }
 
+qint64 AppleDouble::finderInfoOffset() const
+{
+    const Entry* e = find(kFinderInfoId);
+    return e ? qint64(e->offset) : -1;
+}
+
 FinderInfo AppleDouble::finderInfo() const
 {
     const Entry* e = find(kFinderInfoId);

@@ -35,6 +35,7 @@ public:
     const QByteArray& bytes() const { return m_bytes; }
     const std::vector<Entry>& entries() const { return m_entries; }
     bool hasFinderInfo() const { return find(kFinderInfoId) != nullptr; }
+    qint64 finderInfoOffset() const; // -1 without a Finder information entry
     FinderInfo finderInfo() const; // zero without a Finder information entry
     qint64 resourceForkLength() const; // 0 for none and for the blank fork macOS pads with
     // True when nothing would be lost by removing the file: zero Finder information, no
