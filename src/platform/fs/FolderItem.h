@@ -1,10 +1,12 @@
 #pragma once
 
 #include "platform/Result.h"
+#include "platform/fs/FinderInfoStore.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -86,6 +88,14 @@ public:
     ~FolderItem();
 
 private:
+    Snapshot& snap() const;
+    const Snapshot& status() const;         // statx, once
+    const FinderInfoRead& finderInfo() const; // Finder information, once
+    FinderInfoHints infoHints() const;
+    Status changeFinderInfo(const std::function<void(FinderInfo&)>& change);
+    Status setCode(const QByteArray& code, bool isType);
+    FolderItemPtr lookUp(const QString& nameOrPath) const;
+
     QByteArray m_path;
     mutable std::unique_ptr<Snapshot> m_snap;
     std::vector<QByteArray> m_entries; // names from the last count()

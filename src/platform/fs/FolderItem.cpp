@@ -1,0 +1,229 @@
+#include "platform/fs/FolderItem.h"
+
+#include "platform/fs/FolderItemSnapshot.h"
+#include "platform/fs/NameCodec.h"
+#include "platform/fs/Volumes.h"
+
+#include <QDir>
+#include <QFile>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+qint64 toMs(const statx_timestamp& t)
+{
+    return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1'000'000;
+}
+
+// Removes "." and empty components and applies ".." by text, for paths whose folders do
+// not exist (realpath cannot help there).
+QByteArray lexicallyNormal(const QByteArray& absolute)
+{
+    QList<QByteArray> kept;
+    for (const QByteArray& part : absolute.split('/')) {
+        if (part.isEmpty() || part == ".")
+            continue;
+        if (part == "..") {
+            if (!kept.isEmpty())
+                kept.removeLast();
+            continue;
+        }
+        kept.append(part);
+    }
+    return "/" + kept.join('/');
+}
+
+} // namespace
+
+QByteArray FolderItemPaths::join(const QByteArray& folder, const QByteArray& name)
+{
+    return folder.endsWith('/') ? folder + name : folder + '/' + name;
+}
+
+QByteArray FolderItemPaths::lastName(const QByteArray& path)
+{
+    return path.mid(path.lastIndexOf('/') + 1);
+}
+
+QByteArray FolderItemPaths::folderOf(const QByteArray& path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash <= 0 ? QByteArray("/") : path.left(slash);
+}
+
+bool FolderItemPaths::isValidName(const QByteArray& name)
+{
+    return !name.isEmpty() && name != "." && name != ".." && !name.contains('/')
+        && !name.contains('\0');
+}
+
+bool FolderItemPaths::isCompanionName(const QByteArray& name)
+{
+    return name.startsWith("._");
+}
+
+FolderItem::FolderItem(QByteArray canonicalPath) : m_path(std::move(canonicalPath)) {}
+FolderItem::~FolderItem() = default;
+
+FolderItemPtr FolderItem::fromPosixPath(const QByteArray& path)
+{
+    if (path.isEmpty() || path.contains('\0'))
+        return nullptr;
+    QByteArray absolute = path;
+    if (!absolute.startsWith('/'))
+        absolute = FolderItemPaths::join(QFile::encodeName(QDir::currentPath()), path);
+    while (absolute.size() > 1 && absolute.endsWith('/'))
+        absolute.chop(1);
+    const QByteArray name = FolderItemPaths::lastName(absolute);
+    char buf[PATH_MAX];
+    // A last "." or ".." names a folder that only realpath can find through links.
+    if (name.isEmpty() || name == "." || name == "..") {
+        const bool real = ::realpath(absolute.constData(), buf);
+        return std::make_shared<FolderItem>(real ? QByteArray(buf) : lexicallyNormal(absolute));
+    }
+    // The last component stays as it is, so that a link names the link.
+    const QByteArray folder = FolderItemPaths::folderOf(absolute);
+    if (::realpath(folder.constData(), buf))
+        return std::make_shared<FolderItem>(FolderItemPaths::join(buf, name));
+    return std::make_shared<FolderItem>(lexicallyNormal(absolute));
+}
+
+FolderItem::Snapshot& FolderItem::snap() const
+{
+    if (!m_snap)
+        m_snap = std::make_unique<Snapshot>();
+    return *m_snap;
+}
+
+const FolderItem::Snapshot& FolderItem::status() const
+{
+    Snapshot& s = snap();
+    if (s.statRead)
+        return s;
+    s.statRead = true;
+    struct statx st;
+    const unsigned mask = STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_MTIME | STATX_BTIME;
+    s.exists = ::statx(AT_FDCWD, m_path.constData(), AT_SYMLINK_NOFOLLOW, mask, &st) == 0;
+    if (!s.exists)
+        return s;
+    s.mode = st.stx_mode;
+    s.size = qint64(st.stx_size);
+    s.mtimeMs = toMs(st.stx_mtime);
+    if (st.stx_mask & STATX_BTIME)
+        s.birthMs = toMs(st.stx_btime);
+    return s;
+}
+
+FinderInfoHints FolderItem::infoHints() const
+{
+    FinderInfoHints hints;
+    hints.companionExists = snap().companionExists;
+    hints.isSymlink = isSymlink();
+    const auto volume = Volumes::forPath(m_path);
+    hints.onHfsPlus = volume && volume->fsType == "hfsplus";
+    return hints;
+}
+
+const FinderInfoRead& FolderItem::finderInfo() const
+{
+    Snapshot& s = snap();
+    if (!s.finderInfo)
+        s.finderInfo = status().exists ? FinderInfoStore::read(m_path, infoHints())
+                                       : FinderInfoRead{};
+    return *s.finderInfo;
+}
+
+void FolderItem::refresh()
+{
+    m_snap.reset();
+}
+
+QString FolderItem::name() const
+{
+    if (const auto volume = Volumes::forPath(m_path); volume && volume->mountPoint == m_path)
+        return volume->name;
+    return NameCodec::fromBytes(FolderItemPaths::lastName(m_path));
+}
+
+int FolderItem::volumeRef() const
+{
+    const auto volume = Volumes::forPath(m_path);
+    return volume ? volume->ref : 0;
+}
+
+bool FolderItem::isVolumeRoot() const
+{
+    const auto volume = Volumes::forPath(m_path);
+    return volume && volume->mountPoint == m_path;
+}
+
+FolderItemPtr FolderItem::parent() const
+{
+    if (m_path == "/" || isVolumeRoot())
+        return nullptr;
+    return std::make_shared<FolderItem>(FolderItemPaths::folderOf(m_path));
+}
+
+bool FolderItem::exists() const
+{
+    struct stat st;
+    return ::lstat(m_path.constData(), &st) == 0;
+}
+
+bool FolderItem::isFolder() const
+{
+    return S_ISDIR(status().mode);
+}
+
+bool FolderItem::isSymlink() const
+{
+    return S_ISLNK(status().mode);
+}
+
+bool FolderItem::isAlias() const
+{
+    if (!status().exists)
+        return false;
+    return isSymlink() || (!isFolder() && (finderInfo().info.flags() & FinderInfo::kIsAlias));
+}
+
+FolderItemPtr FolderItem::resolved() const
+{
+    auto self = std::const_pointer_cast<FolderItem>(shared_from_this());
+    if (!isSymlink())
+        // FIXME: a Mac alias file keeps its target in an alias record; until that record is
+        // read, such an alias resolves to itself, which callers treat as unresolvable.
+        return self;
+    char buf[PATH_MAX];
+    if (!::realpath(m_path.constData(), buf))
+        return self;
+    return std::make_shared<FolderItem>(QByteArray(buf));
+}
+
+qint64 FolderItem::dataForkSize() const
+{
+    return isFolder() ? 0 : status().size;
+}
+
+qint64 FolderItem::resourceForkSize() const
+{
+    return isFolder() ? 0 : finderInfo().resourceForkSize;
+}
+
+QDateTime FolderItem::creationDate() const
+{
+    const Snapshot& s = status();
+    if (!s.exists)
+        return {};
+    return QDateTime::fromMSecsSinceEpoch(s.birthMs.value_or(s.mtimeMs));
+}
+
+QDateTime FolderItem::modificationDate() const
+{
+    const Snapshot& s = status();
+    return s.exists ? QDateTime::fromMSecsSinceEpoch(s.mtimeMs) : QDateTime();
+}

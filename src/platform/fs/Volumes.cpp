@@ -1,0 +1,172 @@
+#include "platform/fs/Volumes.h"
+
+#include "platform/fs/MountTable.h"
+
+#include <QFile>
+#include <climits>
+#include <cstdlib>
+#include <ctime>
+#include <fcntl.h>
+#include <mutex>
+#include <poll.h>
+#include <unistd.h>
+
+namespace {
+
+using VolumeList = std::shared_ptr<const std::vector<Volume>>;
+
+// Rows ask for their volume constantly; a poll per question would cost a system call
+// per row, so mountinfo is polled at most this often.
+constexpr long kPollIntervalNs = 20'000'000;
+
+class VolumeState {
+public:
+    VolumeList current()
+    {
+        std::lock_guard lock(m_mutex);
+        if (!m_list || (!m_test && mountsChanged()))
+            m_list = m_test ? m_list : std::make_shared<const std::vector<Volume>>(readReal());
+        return m_list;
+    }
+
+    void setTest(std::optional<std::vector<Volumes::TestVolume>> table)
+    {
+        std::lock_guard lock(m_mutex);
+        m_test = table.has_value();
+        m_list.reset();
+        if (table)
+            m_list = std::make_shared<const std::vector<Volume>>(fromTable(*table));
+    }
+
+private:
+    static std::vector<Volume> fromTable(const std::vector<Volumes::TestVolume>& table)
+    {
+        std::vector<Volume> volumes;
+        for (const auto& t : table) {
+            char buf[PATH_MAX];
+            const QByteArray root = ::realpath(t.root.constData(), buf) ? QByteArray(buf) : t.root;
+            volumes.push_back({t.name, root, t.ref, {}});
+        }
+        return volumes;
+    }
+
+    std::vector<Volume> readReal()
+    {
+        if (m_fd < 0)
+            m_fd = ::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
+        QByteArray text;
+        if (m_fd >= 0 && ::lseek(m_fd, 0, SEEK_SET) == 0) {
+            char buf[65536];
+            ssize_t n;
+            while ((n = ::read(m_fd, buf, sizeof buf)) > 0)
+                text.append(buf, n);
+            // A first poll only arms the change signal; consume it so that the next one
+            // answers for real.
+            mountsChangedNow();
+        }
+        auto volumes = MountTable::volumesFrom(text);
+        if (volumes.empty() || volumes.front().mountPoint != "/")
+            volumes.insert(volumes.begin(), Volume{QStringLiteral("/"), "/", INT_MAX, {}});
+        return volumes;
+    }
+
+    bool mountsChanged()
+    {
+        timespec now;
+        ::clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+        const long long ns = now.tv_sec * 1'000'000'000LL + now.tv_nsec;
+        if (ns - m_lastPoll < kPollIntervalNs)
+            return false;
+        m_lastPoll = ns;
+        return mountsChangedNow();
+    }
+
+    bool mountsChangedNow()
+    {
+        if (m_fd < 0)
+            return true;
+        pollfd p{m_fd, POLLPRI, 0};
+        return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLPRI | POLLERR));
+    }
+
+    std::mutex m_mutex;
+    VolumeList m_list;
+    bool m_test = false;
+    int m_fd = -1;
+    long long m_lastPoll = 0;
+};
+
+VolumeState& state()
+{
+    static VolumeState s;
+    return s;
+}
+
+// Keeps the list a caller got alive while the state moves on to a newer one.
+VolumeList& heldByThisThread()
+{
+    thread_local VolumeList held;
+    return held;
+}
+
+bool contains(const QByteArray& mountPoint, const QByteArray& path)
+{
+    if (mountPoint == "/")
+        return path.startsWith('/');
+    return path == mountPoint || (path.startsWith(mountPoint) && path[mountPoint.size()] == '/');
+}
+
+} // namespace
+
+const std::vector<Volume>& Volumes::list()
+{
+    heldByThisThread() = state().current();
+    return *heldByThisThread();
+}
+
+int Volumes::count()
+{
+    return int(list().size());
+}
+
+FolderItemPtr Volumes::root(int index)
+{
+    const auto& volumes = list();
+    if (index < 0 || index >= int(volumes.size()))
+        return nullptr;
+    return std::make_shared<FolderItem>(volumes[index].mountPoint);
+}
+
+std::optional<Volume> Volumes::forPath(const QByteArray& canonicalPath)
+{
+    const Volume* best = nullptr;
+    for (const Volume& v : list()) {
+        if (contains(v.mountPoint, canonicalPath)
+            && (!best || v.mountPoint.size() > best->mountPoint.size()))
+            best = &v;
+    }
+    return best ? std::optional<Volume>(*best) : std::nullopt;
+}
+
+std::optional<Volume> Volumes::byRef(int ref)
+{
+    for (const Volume& v : list()) {
+        if (v.ref == ref)
+            return v;
+    }
+    return std::nullopt;
+}
+
+std::optional<Volume> Volumes::byName(const QString& name)
+{
+    for (const Volume& v : list()) {
+        if (v.name == name)
+            return v;
+    }
+    return std::nullopt;
+}
+
+void Volumes::setTestTable(std::optional<std::vector<TestVolume>> table)
+{
+    state().setTest(std::move(table));
+}
