@@ -1,7 +1,5 @@
 #include "fileitems/Paths.h"
 
-#include "platform/fs/NameCodec.h"
-
 namespace fileitems {
 
 namespace {
@@ -53,9 +51,7 @@ QString perfectPath(const FolderItemPtr& item)
 
 QString pathForDisplay(const FolderItemPtr& item)
 {
-    return joinAncestors(item, [](const FolderItem& it) {
-        return NameCodec::forDisplay(it.displayName());
-    });
+    return joinAncestors(item, [](const FolderItem& it) { return it.displayName(); });
 }
 
 bool compareFolderItems(const FolderItemPtr& a, const FolderItemPtr& b)
