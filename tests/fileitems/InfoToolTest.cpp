@@ -38,8 +38,9 @@ RunResult runInfo(const TempDir& tmp, const QList<QByteArray>& args)
     const QByteArray errPath = tmp / ".err";
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int flags = O_WRONLY | O_CREAT | O_TRUNC;
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.constData(), flags, 0600);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.constData(), flags, 0600);
     std::vector<char*> argv{const_cast<char*>(program.constData())};
     for (const QByteArray& a : args)
         argv.push_back(const_cast<char*>(a.constData()));
@@ -147,8 +148,8 @@ TEST_F(InfoTool, PrintsOneLineOfNineFieldsPerItem)
         const auto item = FolderItem::fromPosixPath(m_tmp / c.name);
         EXPECT_EQ(fields[0], item->absolutePath().toUtf8());
         EXPECT_EQ(fields[1], c.name);
-        EXPECT_TRUE(sqlDate.match(QString::fromUtf8(fields[2])).hasMatch()) << fields[2].constData();
-        EXPECT_TRUE(sqlDate.match(QString::fromUtf8(fields[3])).hasMatch()) << fields[3].constData();
+        for (const QByteArray& date : {fields[2], fields[3]})
+            EXPECT_TRUE(sqlDate.match(QString::fromUtf8(date)).hasMatch()) << date.constData();
         EXPECT_EQ(fields[4], c.size) << c.name.constData();
         EXPECT_EQ(fields[5], c.creator) << c.name.constData();
         EXPECT_EQ(fields[6], c.type) << c.name.constData();
@@ -215,7 +216,8 @@ TEST_F(InfoTool, ChangesFinderInformationWithoutTouchingTheDate)
     const QByteArray folder = m_tmp.folder("Dir");
     const timespec before = mtimeOf(file);
 
-    const RunResult hide = runInfo(m_tmp, {"--hide", "--creator", "ttxt", "--type", "TEXT", file, folder});
+    const RunResult hide =
+        runInfo(m_tmp, {"--hide", "--creator", "ttxt", "--type", "TEXT", file, folder});
     ASSERT_EQ(hide.exitCode, 0) << hide.err.constData();
     EXPECT_TRUE(finderFlags(file) & 0x4000);
     EXPECT_TRUE(finderFlags(folder) & 0x4000);

@@ -83,7 +83,8 @@ TEST_F(ItemKinds, RowKindFollowsTheFirstMatchingRule)
         const RowKind kind = rowKind(hd(c.name), true);
         EXPECT_EQ(kind.picture, c.picture) << c.name.constData();
         EXPECT_EQ(kind.folderRow, c.folderRow) << c.name.constData();
-        EXPECT_EQ(rowKind(hd(c.name), false).folderRow, c.folderRowUnexpanded) << c.name.constData();
+        EXPECT_EQ(rowKind(hd(c.name), false).folderRow, c.folderRowUnexpanded)
+            << c.name.constData();
         EXPECT_EQ(hasNoSize(hd(c.name), true), c.noSize) << c.name.constData();
     }
 }

@@ -29,6 +29,18 @@ std::optional<InfoOptions::Visibility> visibilityOption(const QByteArray& arg)
     return std::nullopt;
 }
 
+// Reads the CODE after --creator or --type; an error text when it cannot be used.
+QString takeCode(std::optional<QByteArray>& target, const QList<QByteArray>& args, qsizetype& i)
+{
+    const QString option = QString::fromLatin1(args[i]);
+    if (target)
+        return option + QStringLiteral(" given twice");
+    if (i + 1 >= args.size())
+        return option + QStringLiteral(" needs a CODE");
+    target = fileitems::codeFromText(NameCodec::fromBytes(args[++i]));
+    return target ? QString() : QStringLiteral("CODE must be four Mac Roman characters or (zero)");
+}
+
 } // namespace
 
 ParsedInfoOptions parseInfoOptions(const QList<QByteArray>& args)
@@ -48,15 +60,12 @@ ParsedInfoOptions parseInfoOptions(const QList<QByteArray>& args)
                 return usageError(QStringLiteral("--show, --hide and --flip exclude each other"));
         } else if (arg == "--creator" || arg == "--type") {
             auto& target = arg == "--creator" ? options.creator : options.type;
-            if (target)
-                return usageError(QString::fromLatin1(arg) + QStringLiteral(" given twice"));
-            if (i + 1 >= args.size())
-                return usageError(QString::fromLatin1(arg) + QStringLiteral(" needs a CODE"));
-            target = fileitems::codeFromText(NameCodec::fromBytes(args[++i]));
-            if (!target)
-                return usageError(QStringLiteral("CODE must be four Mac Roman characters or (zero)"));
+            const QString error = takeCode(target, args, i);
+            if (!error.isEmpty())
+                return usageError(error);
         } else {
-            return usageError(QStringLiteral("unknown option ") + NameCodec::forDisplay(NameCodec::fromBytes(arg)));
+            const QString shown = NameCodec::forDisplay(NameCodec::fromBytes(arg));
+            return usageError(QStringLiteral("unknown option ") + shown);
         }
     }
     if (options.paths.isEmpty() && !options.help)
@@ -67,7 +76,8 @@ ParsedInfoOptions parseInfoOptions(const QList<QByteArray>& args)
 QString infoUsageText()
 {
     return QStringLiteral(
-        "usage: cloakswitch-info [--show | --hide | --flip] [--creator CODE] [--type CODE] PATH...\n"
+        "usage: cloakswitch-info [--show | --hide | --flip] [--creator CODE] [--type CODE]\n"
+        "                        PATH...\n"
         "\n"
         "Prints one tab-separated line per PATH: colon path, display name, creation and\n"
         "modification dates, size, creator, type, visible or invisible, and kind\n"
