@@ -1,0 +1,65 @@
+#include "platform/fs/Volumes.h"
+
+#include "support/TempDir.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+// Mounting needs a private mount namespace: the test starts this program again inside
+// one (unshare) and the inner run does the work.
+namespace {
+
+constexpr char kInner[] = "CLOAKSWITCH_IN_MOUNT_NAMESPACE";
+
+bool listed(const QByteArray& mountPoint)
+{
+    for (const Volume& v : Volumes::list()) {
+        if (v.mountPoint == mountPoint)
+            return true;
+    }
+    return false;
+}
+
+// The list is re-read only when mountinfo signals a change; give the poll its interval.
+bool listedSoon(const QByteArray& mountPoint, bool expected)
+{
+    for (int i = 0; i < 50; ++i) {
+        if (listed(mountPoint) == expected)
+            return true;
+        QThread::msleep(10);
+    }
+    return false;
+}
+
+TEST(MountNamespace, MountAndUnmountAreSeenWithoutAsking)
+{
+    if (qgetenv(kInner).isEmpty()) {
+        if (::geteuid() != 0)
+            GTEST_SKIP() << "mounting needs root";
+        QProcess inner;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(kInner, "1");
+        inner.setProcessEnvironment(env);
+        inner.start("unshare", {"--mount", "--propagation", "private",
+                                QCoreApplication::applicationFilePath(),
+                                "--gtest_filter=MountNamespace.*"});
+        ASSERT_TRUE(inner.waitForFinished(60000));
+        EXPECT_EQ(inner.exitCode(), 0) << inner.readAllStandardOutput().constData()
+                                       << inner.readAllStandardError().constData();
+        return;
+    }
+    TempDir tmp;
+    const QByteArray point = tmp.folder("Scratch Disk");
+    ASSERT_FALSE(listed(point));
+    ASSERT_EQ(::mount("scratch", point.constData(), "tmpfs", 0, "size=1m"), 0);
+    ASSERT_TRUE(listedSoon(point, true));
+    EXPECT_EQ(Volumes::forPath(point + "/x")->name, "Scratch Disk");
+    ASSERT_EQ(::umount(point.constData()), 0);
+    EXPECT_TRUE(listedSoon(point, false));
+}
+
+} // namespace
