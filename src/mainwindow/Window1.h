@@ -1,0 +1,169 @@
+#pragma once
+
+#include "listview/ListState.h"
+#include "platform/fs/FolderItem.h"
+#include "platform/gui/Window.h"
+
+#include <QColor>
+#include <QPixmap>
+#include <QString>
+#include <memory>
+#include <vector>
+
+class BevelButton;
+class Canvas;
+class CheckBox;
+class ContextualMenu;
+class EmbeddedControl;
+class ListBox;
+class LittleArrows;
+class MenuBar;
+class PictButtonClass;
+class PopupMenu;
+class PushButton;
+class RectangleShape;
+class RoundRectangle;
+class StaticText;
+class TextField;
+class Timer;
+struct ListRow;
+
+// The one main window. It owns the whole browser state; its methods are defined in the
+// subsystem folders (listview/, mainwindow/, app/ ...), one file per concern.
+class Window1 : public Window {
+public:
+    explicit Window1(MenuBar* menuBar);
+    ~Window1() override;
+
+    // ---- properties, in declaration order -------------------------------------------
+    std::vector<FolderItemPtr> baseFolder;
+    bool nowSetting = false;
+    int curBase = 0;
+    QPixmap folderIcon, fileIcon, folderAliasIcon, fileAliasIcon;
+    QPixmap backArrow, backArrowDim, forwardArrow, forwardArrowDim;
+    QPixmap trashPict, trashPictDim;
+    bool resetRunning = false;
+    QPixmap applicationIcon, applicationAliasIcon;
+    bool nowDragging = false;
+    FolderItemPtr destFolder;
+    bool externalDragOk = false;
+    bool cancelDragFromExt = false, couldntCancelMouseDown = false;
+    QColor WindowBackColor;
+    bool fromListToExtDragging = false;
+    std::vector<int> vrefNums;
+    bool listChanged = false;
+    bool dragToExtHappened = false;
+    int curAddRow = 0;
+    std::vector<ListState> expandState, selState;
+    bool firstFlag = false;
+    QPixmap volumeAliasIcon;
+    QString contextJob;
+    std::vector<FolderItemPtr> contextFolderItem{2};
+    bool isVisCopy = false;
+    std::vector<FolderItemPtr> HistoryFolderItem;
+    bool firstOpen = false;
+
+    // ---- controls, in creation order ------------------------------------------------
+    std::unique_ptr<RectangleShape> BaseDropBox;
+    std::unique_ptr<StaticText> NumText;
+    std::unique_ptr<RoundRectangle> RoundRectangle1;
+    std::unique_ptr<PopupMenu> PathPop2;
+    ListBox* FileListBox = nullptr; // owned by its control
+    std::unique_ptr<EmbeddedControl> FileListBoxControl;
+    std::unique_ptr<PushButton> CloakswitchButton, TypeChangeButton, InvisDupButton,
+        InvisCopyButton, InvisMoveButton;
+    std::unique_ptr<CheckBox> CopyCheckBox;
+    std::unique_ptr<PushButton> NameChangeButton, NewFolderButton;
+    std::unique_ptr<PopupMenu> PathPop, VolPop;
+    std::unique_ptr<PictButtonClass> BackButton, ForwardButton, TrashButton;
+    std::unique_ptr<PushButton> JumpEntityButton;
+    std::unique_ptr<Timer> Timer1;
+    std::unique_ptr<CheckBox> ExternalDragCheckBox;
+    std::unique_ptr<PushButton> FontSizeButton;
+    std::unique_ptr<LittleArrows> LittleArrows1;
+    std::unique_ptr<Timer> Timer2;
+    std::unique_ptr<BevelButton> DragCancelButton;
+    std::unique_ptr<Canvas> DragCanvas;
+    std::unique_ptr<Timer> Timer3, Timer4;
+    std::unique_ptr<RoundRectangle> SelectionGroup;
+    std::unique_ptr<CheckBox> DispInvises, DispDots, ExpandAliases;
+    std::unique_ptr<ContextualMenu> ContextualMenu1;
+    std::unique_ptr<Timer> Timer5;
+    std::unique_ptr<CheckBox> BaseCheckBox;
+    std::unique_ptr<TextField> DestDispField;
+    std::unique_ptr<CheckBox> WithReport, DispVisibles;
+    std::unique_ptr<PopupMenu> HistoryPop;
+    std::unique_ptr<StaticText> StaticText1;
+    std::unique_ptr<Timer> Timer6;
+    std::unique_ptr<CheckBox> TypeChangeCheck;
+    std::unique_ptr<Timer> Timer7;
+    ListBox* TempListBox = nullptr;
+    std::unique_ptr<EmbeddedControl> TempListBoxControl;
+    std::unique_ptr<PushButton> HelpButton, PrefsButton;
+
+    // ---- start-up and lifecycle (app/) ------------------------------------------------
+    void Open();
+    void Activate();
+    bool MouseDown(int x, int y);
+    void MouseMove(int x, int y);
+    void MouseEnter();
+    bool CancelClose(bool appQuitting);
+    void Close();
+    bool KeyDown(const QString& key, int modifiers);
+    void Timer7_Action();
+
+    // ---- controls and command enabling (mainwindow/) ----------------------------------
+    void OptButtonsState();
+    void OptTrashBtnState();
+    void OptCopyBtnState();
+    void OptDupBtnState();
+    void Timer5_Action();
+    void CopyCheckBox_Action();
+    void TypeChangeCheck_Action();
+    void FileListBox_Open();
+    void FileListBox_Change();
+    void FileListBox_MouseExit();
+    void PrefsButton_MouseEnter();
+    void HelpButton_Action();
+
+    // ---- listing (listview/) ---------------------------------------------------------
+    void ResetFileListBox(FolderItemPtr folder, bool newBase);
+    void drawListAndPathpop(const FolderItemPtr& folder);
+    void dispOneFile(ListBox& list, int& row, const FolderItemPtr& item);
+    FolderItemPtr getRowFolderItem(int row, bool unresolved) const;
+    FolderItemPtr getTempRowFolderItem(int row, bool unresolved) const;
+    bool compareRowToFolderItem(int row, const FolderItemPtr& item) const;
+    void FileListBox_ExpandRow(int row);
+    bool FileListBox_CellTextPaint(int row, int column);
+    void DispVisibles_Action();
+    void DispInvises_Action();
+    void DispDots_Action();
+    void ExpandAliases_Action();
+    void saveListState();
+
+    // ---- list appearance (listview/) -------------------------------------------------
+    bool FileListBox_HeaderPressed(int column);
+    bool FileListBox_SortColumn(int column);
+    int culcRowHeight(const ListBox* list) const;
+    int getClickedRow(const ListBox* list) const;
+    void FontSizeButton_Action();
+    void LittleArrows1_Up();
+    void LittleArrows1_Down();
+
+    // ---- hooks of navigation, filled as navigation grows (navigation/) ----------------
+    void OptimizeVolpop();
+    void setPathName(const FolderItemPtr& folder);
+    void addHistory();
+
+    // ---- Finder information editing (finderinfo/) ------------------------------------
+    void CloakswitchButton_Action();
+
+private:
+    void createControls();
+    void connectEvents();
+    void composeRowPictures();
+    void applyTextSize(int size);
+    bool listsRow(const FolderItemPtr& item, ListRow& out) const;
+    FolderItemPtr rowItem(const ListBox& list, int row, bool unresolved) const;
+    std::unique_ptr<MenuBar> m_ownedMenuBar;
+};
