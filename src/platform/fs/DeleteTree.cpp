@@ -10,16 +10,14 @@
 
 namespace {
 
-void keepFirst(Status& first, const Status& next)
-{
+void keepFirst(Status& first, const Status& next) {
     if (first.ok() && !next.ok())
         first = next;
 }
 
 // Empties the folder open as fd (the caller closes it). Entries are read first, so that
 // removing them does not disturb the directory stream.
-Status emptyFolder(int fd, dev_t device)
-{
+Status emptyFolder(int fd, dev_t device) {
     const int readFd = ::dup(fd);
     DIR* dir = readFd < 0 ? nullptr : ::fdopendir(readFd);
     if (!dir) {
@@ -47,8 +45,8 @@ Status emptyFolder(int fd, dev_t device)
                 keepFirst(result, Status::fail("cross mount", EXDEV));
                 continue;
             }
-            const UniqueFd sub(::openat(fd, name.constData(),
-                                        O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+            const UniqueFd sub(
+                ::openat(fd, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
             if (!sub.valid()) {
                 keepFirst(result, Status::fail("open"));
                 continue;
@@ -65,8 +63,7 @@ Status emptyFolder(int fd, dev_t device)
 
 } // namespace
 
-Status DeleteTree::remove(const QByteArray& path)
-{
+Status DeleteTree::remove(const QByteArray& path) {
     struct stat st;
     if (::lstat(path.constData(), &st) != 0)
         return Status::fail("lstat");
@@ -74,7 +71,8 @@ Status DeleteTree::remove(const QByteArray& path)
         return ::unlink(path.constData()) == 0 ? success() : Status::fail("unlink");
     Status result = success();
     {
-        const UniqueFd fd(::open(path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        const UniqueFd fd(
+            ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         if (!fd.valid())
             return Status::fail("open");
         result = emptyFolder(fd.get(), st.st_dev);

@@ -14,15 +14,13 @@
 
 namespace {
 
-qint64 toMs(const statx_timestamp& t)
-{
+qint64 toMs(const statx_timestamp& t) {
     return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1'000'000;
 }
 
 // Removes "." and empty components and applies ".." by text, for paths whose folders do
 // not exist (realpath cannot help there).
-QByteArray lexicallyNormal(const QByteArray& absolute)
-{
+QByteArray lexicallyNormal(const QByteArray& absolute) {
     QList<QByteArray> kept;
     for (const QByteArray& part : absolute.split('/')) {
         if (part.isEmpty() || part == ".")
@@ -39,38 +37,32 @@ QByteArray lexicallyNormal(const QByteArray& absolute)
 
 } // namespace
 
-QByteArray FolderItemPaths::join(const QByteArray& folder, const QByteArray& name)
-{
+QByteArray FolderItemPaths::join(const QByteArray& folder, const QByteArray& name) {
     return folder.endsWith('/') ? folder + name : folder + '/' + name;
 }
 
-QByteArray FolderItemPaths::lastName(const QByteArray& path)
-{
+QByteArray FolderItemPaths::lastName(const QByteArray& path) {
     return path.mid(path.lastIndexOf('/') + 1);
 }
 
-QByteArray FolderItemPaths::folderOf(const QByteArray& path)
-{
+QByteArray FolderItemPaths::folderOf(const QByteArray& path) {
     const qsizetype slash = path.lastIndexOf('/');
     return slash <= 0 ? QByteArray("/") : path.left(slash);
 }
 
-bool FolderItemPaths::isValidName(const QByteArray& name)
-{
-    return !name.isEmpty() && name != "." && name != ".." && !name.contains('/')
-        && !name.contains('\0');
+bool FolderItemPaths::isValidName(const QByteArray& name) {
+    return !name.isEmpty() && name != "." && name != ".." && !name.contains('/') &&
+           !name.contains('\0');
 }
 
-bool FolderItemPaths::isCompanionName(const QByteArray& name)
-{
+bool FolderItemPaths::isCompanionName(const QByteArray& name) {
     return name.startsWith("._");
 }
 
 FolderItem::FolderItem(QByteArray canonicalPath) : m_path(std::move(canonicalPath)) {}
 FolderItem::~FolderItem() = default;
 
-FolderItemPtr FolderItem::fromPosixPath(const QByteArray& path)
-{
+FolderItemPtr FolderItem::fromPosixPath(const QByteArray& path) {
     if (path.isEmpty() || path.contains('\0'))
         return nullptr;
     QByteArray absolute = path;
@@ -92,15 +84,13 @@ FolderItemPtr FolderItem::fromPosixPath(const QByteArray& path)
     return std::make_shared<FolderItem>(lexicallyNormal(absolute));
 }
 
-FolderItem::Snapshot& FolderItem::snap() const
-{
+FolderItem::Snapshot& FolderItem::snap() const {
     if (!m_snap)
         m_snap = std::make_unique<Snapshot>();
     return *m_snap;
 }
 
-const FolderItem::Snapshot& FolderItem::status() const
-{
+const FolderItem::Snapshot& FolderItem::status() const {
     Snapshot& s = snap();
     if (s.statRead)
         return s;
@@ -118,8 +108,7 @@ const FolderItem::Snapshot& FolderItem::status() const
     return s;
 }
 
-FinderInfoHints FolderItem::infoHints() const
-{
+FinderInfoHints FolderItem::infoHints() const {
     FinderInfoHints hints;
     hints.companionExists = snap().companionExists;
     hints.isSymlink = isSymlink();
@@ -128,71 +117,60 @@ FinderInfoHints FolderItem::infoHints() const
     return hints;
 }
 
-const FinderInfoRead& FolderItem::finderInfo() const
-{
+const FinderInfoRead& FolderItem::finderInfo() const {
     Snapshot& s = snap();
     if (!s.finderInfo)
-        s.finderInfo = status().exists ? FinderInfoStore::read(m_path, infoHints())
-                                       : FinderInfoRead{};
+        s.finderInfo =
+            status().exists ? FinderInfoStore::read(m_path, infoHints()) : FinderInfoRead{};
     return *s.finderInfo;
 }
 
-void FolderItem::refresh()
-{
+void FolderItem::refresh() {
     m_snap.reset();
 }
 
-QString FolderItem::name() const
-{
+QString FolderItem::name() const {
     if (const auto volume = Volumes::forPath(m_path); volume && volume->mountPoint == m_path)
         return volume->name;
     return NameCodec::fromBytes(FolderItemPaths::lastName(m_path));
 }
 
-int FolderItem::volumeRef() const
-{
+int FolderItem::volumeRef() const {
     const auto volume = Volumes::forPath(m_path);
     return volume ? volume->ref : 0;
 }
 
-bool FolderItem::isVolumeRoot() const
-{
+bool FolderItem::isVolumeRoot() const {
     const auto volume = Volumes::forPath(m_path);
     return volume && volume->mountPoint == m_path;
 }
 
-FolderItemPtr FolderItem::parent() const
-{
+FolderItemPtr FolderItem::parent() const {
     if (m_path == "/" || isVolumeRoot())
         return nullptr;
     return std::make_shared<FolderItem>(FolderItemPaths::folderOf(m_path));
 }
 
-bool FolderItem::exists() const
-{
+bool FolderItem::exists() const {
     struct stat st;
     return ::lstat(m_path.constData(), &st) == 0;
 }
 
-bool FolderItem::isFolder() const
-{
+bool FolderItem::isFolder() const {
     return S_ISDIR(status().mode);
 }
 
-bool FolderItem::isSymlink() const
-{
+bool FolderItem::isSymlink() const {
     return S_ISLNK(status().mode);
 }
 
-bool FolderItem::isAlias() const
-{
+bool FolderItem::isAlias() const {
     if (!status().exists)
         return false;
     return isSymlink() || (!isFolder() && (finderInfo().info.flags() & FinderInfo::kIsAlias));
 }
 
-FolderItemPtr FolderItem::resolved() const
-{
+FolderItemPtr FolderItem::resolved() const {
     auto self = std::const_pointer_cast<FolderItem>(shared_from_this());
     if (!isSymlink())
         // FIXME: a Mac alias file keeps its target in an alias record; until that record is
@@ -204,26 +182,22 @@ FolderItemPtr FolderItem::resolved() const
     return std::make_shared<FolderItem>(QByteArray(buf));
 }
 
-qint64 FolderItem::dataForkSize() const
-{
+qint64 FolderItem::dataForkSize() const {
     return isFolder() ? 0 : status().size;
 }
 
-qint64 FolderItem::resourceForkSize() const
-{
+qint64 FolderItem::resourceForkSize() const {
     return isFolder() ? 0 : finderInfo().resourceForkSize;
 }
 
-QDateTime FolderItem::creationDate() const
-{
+QDateTime FolderItem::creationDate() const {
     const Snapshot& s = status();
     if (!s.exists)
         return {};
     return QDateTime::fromMSecsSinceEpoch(s.birthMs.value_or(s.mtimeMs));
 }
 
-QDateTime FolderItem::modificationDate() const
-{
+QDateTime FolderItem::modificationDate() const {
     const Snapshot& s = status();
     return s.exists ? QDateTime::fromMSecsSinceEpoch(s.mtimeMs) : QDateTime();
 }

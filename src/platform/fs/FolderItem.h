@@ -24,7 +24,7 @@ using FolderItemPtr = std::shared_ptr<FolderItem>;
 // keep keys), so the snapshot is what a listing wants: one statx and one attribute list
 // per entry.
 class FolderItem : public std::enable_shared_from_this<FolderItem> {
-public:
+  public:
     // Canonicalises the folder part (realpath of the parent; the last component is kept as
     // it is, so a link stays a link). Relative paths are taken from the working folder.
     static FolderItemPtr fromPosixPath(const QByteArray& path);
@@ -34,13 +34,13 @@ public:
     const QByteArray& posixPath() const { return m_path; }
 
     // --- names and paths
-    QString name() const;        // last component; a volume root gives the volume's name
-    QString displayName() const; // name without a hidden extension; XDG folder names
-    QString absolutePath() const; // colon form; folders end with ":"
+    QString name() const;                  // last component; a volume root gives the volume's name
+    QString displayName() const;           // name without a hidden extension; XDG folder names
+    QString absolutePath() const;          // colon form; folders end with ":"
     Status rename(const QString& newName); // never replaces; "._X" follows
 
     // --- volume
-    int volumeRef() const;     // 0 when the item lies on no listed volume
+    int volumeRef() const; // 0 when the item lies on no listed volume
     bool isVolumeRoot() const;
     FolderItemPtr parent() const; // none for a volume root
 
@@ -48,7 +48,7 @@ public:
     bool exists() const;   // lstat succeeds, asked afresh every time
     bool isFolder() const; // a directory, not through a link
     bool isSymlink() const;
-    bool isAlias() const;  // a link, or the Finder alias flag
+    bool isAlias() const;           // a link, or the Finder alias flag
     FolderItemPtr resolved() const; // the alias's target; itself when it cannot resolve
 
     // --- Finder information
@@ -63,13 +63,13 @@ public:
     // --- sizes and dates
     qint64 dataForkSize() const;
     qint64 resourceForkSize() const;
-    QDateTime creationDate() const;     // birth time where known, else modification
+    QDateTime creationDate() const; // birth time where known, else modification
     QDateTime modificationDate() const;
     Status setModificationDate(const QDateTime& when);
     Status setCreationDate(const QDateTime& when); // Linux keeps no settable birth time
 
     // --- folder contents (indexes 1..count)
-    int count();          // reads the folder afresh and keeps the snapshot
+    int count();                   // reads the folder afresh and keeps the snapshot
     FolderItemPtr item(int index); // no item when out of range or unreadable
     FolderItemPtr child(const QString& nameOrPath) const;     // an alias resolved
     FolderItemPtr trueChild(const QString& nameOrPath) const; // an alias as itself
@@ -87,9 +87,9 @@ public:
     explicit FolderItem(QByteArray canonicalPath);
     ~FolderItem();
 
-private:
+  private:
     Snapshot& snap() const;
-    const Snapshot& status() const;         // statx, once
+    const Snapshot& status() const;           // statx, once
     const FinderInfoRead& finderInfo() const; // Finder information, once
     FinderInfoHints infoHints() const;
     Status changeFinderInfo(const std::function<void(FinderInfo&)>& change);

@@ -14,16 +14,14 @@
 
 namespace {
 
-bool present(const QByteArray& path)
-{
+bool present(const QByteArray& path) {
     struct stat st;
     return ::lstat(path.constData(), &st) == 0;
 }
 
 // Renames without ever replacing what stands at the target. Where the file system has no
 // RENAME_NOREPLACE, check and rename: a narrow race, accepted.
-Status renameNoReplace(const QByteArray& from, const QByteArray& to)
-{
+Status renameNoReplace(const QByteArray& from, const QByteArray& to) {
     if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
         return success();
     if (errno != EINVAL && errno != ENOSYS)
@@ -35,8 +33,7 @@ Status renameNoReplace(const QByteArray& from, const QByteArray& to)
 
 } // namespace
 
-Status FolderItem::rename(const QString& newName)
-{
+Status FolderItem::rename(const QString& newName) {
     const QByteArray name = NameCodec::toBytes(newName);
     if (!FolderItemPaths::isValidName(name))
         return Status::fail("rename", EINVAL);
@@ -65,14 +62,12 @@ Status FolderItem::rename(const QString& newName)
     return success();
 }
 
-Status FolderItem::createAsFolder()
-{
+Status FolderItem::createAsFolder() {
     refresh();
     return ::mkdir(m_path.constData(), 0777) == 0 ? success() : Status::fail("mkdir");
 }
 
-Status FolderItem::deleteItem()
-{
+Status FolderItem::deleteItem() {
     const QByteArray name = FolderItemPaths::lastName(m_path);
     const QByteArray companion =
         FolderItemPaths::join(FolderItemPaths::folderOf(m_path), "._" + name);
@@ -83,8 +78,7 @@ Status FolderItem::deleteItem()
     return removed;
 }
 
-Result<QString> FolderItem::readText() const
-{
+Result<QString> FolderItem::readText() const {
     const UniqueFd fd(::open(m_path.constData(), O_RDONLY | O_CLOEXEC));
     if (!fd.valid())
         return Result<QString>::fail("open");
@@ -100,8 +94,7 @@ Result<QString> FolderItem::readText() const
 
 namespace {
 
-Status writeAll(int fd, const QByteArray& bytes)
-{
+Status writeAll(int fd, const QByteArray& bytes) {
     qsizetype done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.constData() + done, bytes.size() - done);
@@ -116,14 +109,13 @@ Status writeAll(int fd, const QByteArray& bytes)
 
 // A temporary file beside the target, created with the usual mode so that the umask
 // applies as it would to the file itself.
-Result<QByteArray> createTemporary(const QByteArray& target, UniqueFd& fd)
-{
+Result<QByteArray> createTemporary(const QByteArray& target, UniqueFd& fd) {
     static std::atomic<int> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QByteArray path = FolderItemPaths::join(
-            FolderItemPaths::folderOf(target),
-            "." + FolderItemPaths::lastName(target) + ".tmp-" + QByteArray::number(::getpid())
-                + "-" + QByteArray::number(counter++));
+        const QByteArray path = FolderItemPaths::join(FolderItemPaths::folderOf(target),
+                                                      "." + FolderItemPaths::lastName(target) +
+                                                          ".tmp-" + QByteArray::number(::getpid()) +
+                                                          "-" + QByteArray::number(counter++));
         fd = UniqueFd(::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
         if (fd.valid())
             return path;
@@ -135,8 +127,7 @@ Result<QByteArray> createTemporary(const QByteArray& target, UniqueFd& fd)
 
 } // namespace
 
-Status FolderItem::writeText(const QString& text)
-{
+Status FolderItem::writeText(const QString& text) {
     UniqueFd fd;
     const Result<QByteArray> temporary = createTemporary(m_path, fd);
     if (!temporary)
@@ -157,8 +148,7 @@ Status FolderItem::writeText(const QString& text)
     return written;
 }
 
-Status FolderItem::setModificationDate(const QDateTime& when)
-{
+Status FolderItem::setModificationDate(const QDateTime& when) {
     if (!when.isValid())
         return Status::fail("utimensat", EINVAL);
     const qint64 ms = when.toMSecsSinceEpoch();
@@ -173,8 +163,7 @@ Status FolderItem::setModificationDate(const QDateTime& when)
     return success();
 }
 
-Status FolderItem::setCreationDate(const QDateTime&)
-{
+Status FolderItem::setCreationDate(const QDateTime&) {
     // Linux keeps a birth time but offers no way to set it.
     return success();
 }

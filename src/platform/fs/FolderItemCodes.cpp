@@ -17,8 +17,7 @@ struct Codes {
 
 // The codes a link stands for when it carries no codes of its own, as the Finder gives
 // its alias files: by what the link points to.
-Codes linkCodes(const QByteArray& linkPath)
-{
+Codes linkCodes(const QByteArray& linkPath) {
     const auto link = FolderItem::fromPosixPath(linkPath);
     const auto target = link ? link->resolved() : nullptr;
     if (!target || target.get() == link.get() || !target->exists())
@@ -34,18 +33,15 @@ Codes linkCodes(const QByteArray& linkPath)
 
 } // namespace
 
-bool FolderItem::visible() const
-{
+bool FolderItem::visible() const {
     return !(finderInfo().info.flags() & FinderInfo::kIsInvisible);
 }
 
-bool FolderItem::extensionHidden() const
-{
+bool FolderItem::extensionHidden() const {
     return finderInfo().info.flags() & FinderInfo::kExtensionHidden;
 }
 
-Status FolderItem::changeFinderInfo(const std::function<void(FinderInfo&)>& change)
-{
+Status FolderItem::changeFinderInfo(const std::function<void(FinderInfo&)>& change) {
     if (!status().exists)
         return Status::fail("finder info", ENOENT);
     const FinderInfoHints hints = infoHints();
@@ -56,8 +52,7 @@ Status FolderItem::changeFinderInfo(const std::function<void(FinderInfo&)>& chan
     return done;
 }
 
-Status FolderItem::setVisible(bool visible)
-{
+Status FolderItem::setVisible(bool visible) {
     return changeFinderInfo([visible](FinderInfo& info) {
         const uint16_t flags = info.flags();
         info.setFlags(visible ? flags & ~FinderInfo::kIsInvisible
@@ -65,8 +60,7 @@ Status FolderItem::setVisible(bool visible)
     });
 }
 
-QByteArray FolderItem::typeCode() const
-{
+QByteArray FolderItem::typeCode() const {
     if (!status().exists)
         return kZeroCode;
     if (isFolder())
@@ -77,8 +71,7 @@ QByteArray FolderItem::typeCode() const
     return info.type();
 }
 
-QByteArray FolderItem::creatorCode() const
-{
+QByteArray FolderItem::creatorCode() const {
     if (!status().exists)
         return kZeroCode;
     if (isFolder())
@@ -89,8 +82,7 @@ QByteArray FolderItem::creatorCode() const
     return info.creator();
 }
 
-Status FolderItem::setCode(const QByteArray& code, bool isType)
-{
+Status FolderItem::setCode(const QByteArray& code, bool isType) {
     // Only four bytes make a code; anything else would be cut or padded on the disk.
     if (code.size() != 4)
         return Status::fail("set code", EINVAL);
@@ -107,12 +99,10 @@ Status FolderItem::setCode(const QByteArray& code, bool isType)
     });
 }
 
-Status FolderItem::setTypeCode(const QByteArray& code)
-{
+Status FolderItem::setTypeCode(const QByteArray& code) {
     return setCode(code, true);
 }
 
-Status FolderItem::setCreatorCode(const QByteArray& code)
-{
+Status FolderItem::setCreatorCode(const QByteArray& code) {
     return setCode(code, false);
 }

@@ -29,8 +29,7 @@ const UserFolder kUserFolders[] = {
     {QStandardPaths::TemplatesLocation, "Templates", "テンプレート"},
 };
 
-std::optional<QString> userFolderName(const QByteArray& path)
-{
+std::optional<QString> userFolderName(const QByteArray& path) {
     const QByteArray home = QFile::encodeName(QDir(QDir::homePath()).canonicalPath());
     if (home.isEmpty() || FolderItemPaths::folderOf(path) != home)
         return std::nullopt;
@@ -46,27 +45,23 @@ std::optional<QString> userFolderName(const QByteArray& path)
     return std::nullopt;
 }
 
-QString withoutExtension(const QString& name)
-{
+QString withoutExtension(const QString& name) {
     const qsizetype dot = name.lastIndexOf('.');
     return dot > 0 ? name.left(dot) : name;
 }
 
 // In colon form a ":" inside a POSIX name is written "/", as macOS does.
-QString toColonName(const QByteArray& posixName)
-{
+QString toColonName(const QByteArray& posixName) {
     return NameCodec::fromBytes(posixName).replace(':', '/');
 }
 
-QByteArray fromColonName(const QString& colonName)
-{
+QByteArray fromColonName(const QString& colonName) {
     return NameCodec::toBytes(colonName).replace('/', ':');
 }
 
 // Follows a colon path's names below a folder; no item for "." or ".." (which would
 // leave the volume) or an empty name inside the path.
-FolderItemPtr followColonNames(QByteArray folder, const QString& colonPath)
-{
+FolderItemPtr followColonNames(QByteArray folder, const QString& colonPath) {
     QStringList names = colonPath.split(':');
     if (!names.isEmpty() && names.last().isEmpty())
         names.removeLast();
@@ -81,8 +76,7 @@ FolderItemPtr followColonNames(QByteArray folder, const QString& colonPath)
 
 } // namespace
 
-QString FolderItem::displayName() const
-{
+QString FolderItem::displayName() const {
     if (isVolumeRoot())
         return NameCodec::forDisplay(name());
     if (isFolder()) {
@@ -93,15 +87,15 @@ QString FolderItem::displayName() const
     return extensionHidden() ? withoutExtension(shown) : shown;
 }
 
-QString FolderItem::absolutePath() const
-{
+QString FolderItem::absolutePath() const {
     const auto volume = Volumes::forPath(m_path);
     if (!volume)
         return {};
     QString path = QString(volume->name).replace(':', '/') + ':';
     if (m_path == volume->mountPoint)
         return path;
-    const QByteArray inside = m_path.mid(volume->mountPoint == "/" ? 1 : volume->mountPoint.size() + 1);
+    const QByteArray inside =
+        m_path.mid(volume->mountPoint == "/" ? 1 : volume->mountPoint.size() + 1);
     QStringList names;
     for (const QByteArray& name : inside.split('/'))
         names.append(toColonName(name));
@@ -109,8 +103,7 @@ QString FolderItem::absolutePath() const
     return isFolder() ? path + ':' : path;
 }
 
-FolderItemPtr FolderItem::fromAbsolutePath(const QString& colonPath)
-{
+FolderItemPtr FolderItem::fromAbsolutePath(const QString& colonPath) {
     const qsizetype colon = colonPath.indexOf(':');
     const QString volumeName = colon < 0 ? colonPath : colonPath.left(colon);
     const auto volume = Volumes::byName(QString(volumeName).replace('/', ':'));
@@ -119,8 +112,7 @@ FolderItemPtr FolderItem::fromAbsolutePath(const QString& colonPath)
     return followColonNames(volume->mountPoint, colon < 0 ? QString() : colonPath.mid(colon + 1));
 }
 
-FolderItemPtr FolderItem::lookUp(const QString& nameOrPath) const
-{
+FolderItemPtr FolderItem::lookUp(const QString& nameOrPath) const {
     if (nameOrPath.isEmpty())
         return nullptr;
     if (nameOrPath.contains(':') && isVolumeRoot()) {
@@ -135,13 +127,11 @@ FolderItemPtr FolderItem::lookUp(const QString& nameOrPath) const
     return std::make_shared<FolderItem>(FolderItemPaths::join(m_path, name));
 }
 
-FolderItemPtr FolderItem::trueChild(const QString& nameOrPath) const
-{
+FolderItemPtr FolderItem::trueChild(const QString& nameOrPath) const {
     return lookUp(nameOrPath);
 }
 
-FolderItemPtr FolderItem::child(const QString& nameOrPath) const
-{
+FolderItemPtr FolderItem::child(const QString& nameOrPath) const {
     const auto item = lookUp(nameOrPath);
     return item && item->isAlias() ? item->resolved() : item;
 }

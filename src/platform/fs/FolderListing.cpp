@@ -16,8 +16,7 @@ struct DirCloser {
 
 } // namespace
 
-int FolderItem::count()
-{
+int FolderItem::count() {
     m_entries.clear();
     m_entryHasCompanion.clear();
     UniqueFd fd(::open(m_path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
@@ -44,8 +43,7 @@ int FolderItem::count()
     return int(m_entries.size());
 }
 
-FolderItemPtr FolderItem::item(int index)
-{
+FolderItemPtr FolderItem::item(int index) {
     if (index < 1 || index > int(m_entries.size()))
         return nullptr;
     auto item = std::make_shared<FolderItem>(FolderItemPaths::join(m_path, m_entries[index - 1]));

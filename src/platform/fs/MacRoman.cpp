@@ -25,7 +25,6 @@ constexpr char16_t kHigh[128] = {
 
 } // namespace
 
-QChar MacRoman::toUnicode(uint8_t byte)
-{
+QChar MacRoman::toUnicode(uint8_t byte) {
     return byte < 0x80 ? QChar(char16_t(byte)) : QChar(kHigh[byte - 0x80]);
 }

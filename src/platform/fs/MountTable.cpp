@@ -17,24 +17,22 @@ namespace {
 // Kernel and helper file systems that hold no user files (after GLib's gunixmounts).
 // tmpfs is not among them: a separate /tmp is a volume like any other partition, and
 // the tmpfs mounts under /dev and /run are left out by their paths.
-const QSet<QByteArray>& systemFsTypes()
-{
+const QSet<QByteArray>& systemFsTypes() {
     static const QSet<QByteArray> types = {
-        "adfs", "afs", "auto", "autofs", "autofs4", "binfmt_misc", "bpf", "cgroup",
-        "cgroup2", "configfs", "debugfs", "devfs", "devpts", "devtmpfs", "efivarfs",
-        "fusectl", "hugetlbfs", "mqueue", "nfsd", "nsfs", "overlay", "proc", "pstore",
-        "ramfs", "rootfs", "rpc_pipefs", "securityfs", "selinuxfs", "squashfs", "sysfs",
-        "tracefs", "usbfs", "fuse.lxcfs", "fuse.portal", "fuse.gvfsd-fuse", "fuse.snapfuse"};
+        "adfs",    "afs",        "auto",       "autofs",      "autofs4",         "binfmt_misc",
+        "bpf",     "cgroup",     "cgroup2",    "configfs",    "debugfs",         "devfs",
+        "devpts",  "devtmpfs",   "efivarfs",   "fusectl",     "hugetlbfs",       "mqueue",
+        "nfsd",    "nsfs",       "overlay",    "proc",        "pstore",          "ramfs",
+        "rootfs",  "rpc_pipefs", "securityfs", "selinuxfs",   "squashfs",        "sysfs",
+        "tracefs", "usbfs",      "fuse.lxcfs", "fuse.portal", "fuse.gvfsd-fuse", "fuse.snapfuse"};
     return types;
 }
 
-bool isUnder(const QByteArray& path, const QByteArray& folder)
-{
+bool isUnder(const QByteArray& path, const QByteArray& folder) {
     return path == folder || path.startsWith(folder + '/');
 }
 
-bool isSystemPath(const QByteArray& path)
-{
+bool isSystemPath(const QByteArray& path) {
     if (isUnder(path, "/run/media"))
         return false;
     if (path.startsWith("/run/user/") && path.contains("/gvfs"))
@@ -47,8 +45,7 @@ bool isSystemPath(const QByteArray& path)
 }
 
 // mountinfo writes space, tab, newline and backslash as \040-style octal escapes.
-QByteArray unescape(const QByteArray& field)
-{
+QByteArray unescape(const QByteArray& field) {
     QByteArray out;
     out.reserve(field.size());
     for (qsizetype i = 0; i < field.size(); ++i) {
@@ -68,8 +65,7 @@ QByteArray unescape(const QByteArray& field)
     return out;
 }
 
-bool isSingleFile(const QByteArray& mountPoint)
-{
+bool isSingleFile(const QByteArray& mountPoint) {
     struct stat st;
     if (::fstatat(AT_FDCWD, mountPoint.constData(), &st, AT_NO_AUTOMOUNT) != 0)
         return false;
@@ -77,8 +73,7 @@ bool isSingleFile(const QByteArray& mountPoint)
 }
 
 // /dev/disk/by-label names carry udev's \x20-style escapes.
-QByteArray unescapeUdev(const QByteArray& name)
-{
+QByteArray unescapeUdev(const QByteArray& name) {
     QByteArray out;
     for (qsizetype i = 0; i < name.size(); ++i) {
         if (name[i] == '\\' && i + 3 < name.size() && name[i + 1] == 'x') {
@@ -95,14 +90,12 @@ QByteArray unescapeUdev(const QByteArray& name)
     return out;
 }
 
-QByteArray realDevice(const QByteArray& path)
-{
+QByteArray realDevice(const QByteArray& path) {
     char buf[PATH_MAX];
     return ::realpath(path.constData(), buf) ? QByteArray(buf) : QByteArray();
 }
 
-QHash<QByteArray, QByteArray> labelsByDevice()
-{
+QHash<QByteArray, QByteArray> labelsByDevice() {
     QHash<QByteArray, QByteArray> labels;
     const QByteArray folder = "/dev/disk/by-label";
     const QDir dir(QString::fromLocal8Bit(folder));
@@ -115,16 +108,14 @@ QHash<QByteArray, QByteArray> labelsByDevice()
     return labels;
 }
 
-QString hostName()
-{
+QString hostName() {
     char buf[256] = {};
     if (::gethostname(buf, sizeof buf - 1) != 0 || !buf[0])
         return QStringLiteral("Linux");
     return NameCodec::fromBytes(buf);
 }
 
-QString volumeName(const MountTable::Mount& m, const QHash<QByteArray, QByteArray>& labels)
-{
+QString volumeName(const MountTable::Mount& m, const QHash<QByteArray, QByteArray>& labels) {
     if (m.source.startsWith('/')) {
         const QByteArray label = labels.value(realDevice(m.source));
         if (!label.isEmpty())
@@ -137,8 +128,7 @@ QString volumeName(const MountTable::Mount& m, const QHash<QByteArray, QByteArra
 
 } // namespace
 
-std::vector<MountTable::Mount> MountTable::parse(const QByteArray& mountinfo)
-{
+std::vector<MountTable::Mount> MountTable::parse(const QByteArray& mountinfo) {
     std::vector<Mount> mounts;
     for (const QByteArray& line : mountinfo.split('\n')) {
         const QList<QByteArray> f = line.split(' ');
@@ -159,16 +149,14 @@ std::vector<MountTable::Mount> MountTable::parse(const QByteArray& mountinfo)
     return mounts;
 }
 
-bool MountTable::isUserVolume(const Mount& m)
-{
+bool MountTable::isUserVolume(const Mount& m) {
     if (m.mountPoint == "/")
         return true; // the start-up volume, whatever a container mounts there
-    return !systemFsTypes().contains(m.fsType) && !isSystemPath(m.mountPoint)
-        && !isSingleFile(m.mountPoint);
+    return !systemFsTypes().contains(m.fsType) && !isSystemPath(m.mountPoint) &&
+           !isSingleFile(m.mountPoint);
 }
 
-std::vector<Volume> MountTable::volumesFrom(const QByteArray& mountinfo)
-{
+std::vector<Volume> MountTable::volumesFrom(const QByteArray& mountinfo) {
     std::vector<Mount> kept;
     for (Mount& m : parse(mountinfo)) {
         if (!isUserVolume(m))

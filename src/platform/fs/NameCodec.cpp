@@ -9,12 +9,13 @@ namespace {
 
 constexpr char16_t kEscapeBase = 0xDC00; // byte b >= 0x80 becomes U+DC00 + b
 
-bool isEscape(char16_t c) { return c >= 0xDC80 && c <= 0xDCFF; }
+bool isEscape(char16_t c) {
+    return c >= 0xDC80 && c <= 0xDCFF;
+}
 
 // Length of the valid UTF-8 sequence starting at s[i] and its code point, or 0 when the
 // byte there starts no valid sequence (overlong forms and encoded surrogates included).
-int utf8Sequence(const unsigned char* s, qsizetype n, qsizetype i, char32_t& cp)
-{
+int utf8Sequence(const unsigned char* s, qsizetype n, qsizetype i, char32_t& cp) {
     const unsigned char b = s[i];
     int len;
     char32_t min;
@@ -42,8 +43,7 @@ int utf8Sequence(const unsigned char* s, qsizetype n, qsizetype i, char32_t& cp)
     return len;
 }
 
-void appendUtf8(QByteArray& out, char32_t cp)
-{
+void appendUtf8(QByteArray& out, char32_t cp) {
     if (cp < 0x80) {
         out += char(cp);
     } else if (cp < 0x800) {
@@ -61,8 +61,7 @@ void appendUtf8(QByteArray& out, char32_t cp)
     }
 }
 
-QString macRomanEscapes(const QString& text)
-{
+QString macRomanEscapes(const QString& text) {
     QString out;
     out.reserve(text.size());
     for (QChar c : text)
@@ -72,8 +71,7 @@ QString macRomanEscapes(const QString& text)
 
 } // namespace
 
-QString NameCodec::fromBytes(const QByteArray& bytes)
-{
+QString NameCodec::fromBytes(const QByteArray& bytes) {
     const auto* s = reinterpret_cast<const unsigned char*>(bytes.constData());
     const qsizetype n = bytes.size();
     QString out;
@@ -95,16 +93,15 @@ QString NameCodec::fromBytes(const QByteArray& bytes)
     return out;
 }
 
-QByteArray NameCodec::toBytes(const QString& text)
-{
+QByteArray NameCodec::toBytes(const QString& text) {
     QByteArray out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         if (isEscape(c)) {
             out += char(c - kEscapeBase);
-        } else if (QChar::isHighSurrogate(c) && i + 1 < text.size()
-                   && text[i + 1].isLowSurrogate()) {
+        } else if (QChar::isHighSurrogate(c) && i + 1 < text.size() &&
+                   text[i + 1].isLowSurrogate()) {
             appendUtf8(out, QChar::surrogateToUcs4(c, text[i + 1].unicode()));
             ++i;
         } else if (QChar::isSurrogate(c)) {
@@ -117,8 +114,7 @@ QByteArray NameCodec::toBytes(const QString& text)
     return out;
 }
 
-QString NameCodec::forDisplay(const QString& text)
-{
+QString NameCodec::forDisplay(const QString& text) {
     if (std::none_of(text.begin(), text.end(), [](QChar c) { return isEscape(c.unicode()); }))
         return text;
     // Names from old Japanese Macs are Shift-JIS as a whole; take that reading only when
@@ -132,13 +128,11 @@ QString NameCodec::forDisplay(const QString& text)
     return macRomanEscapes(text);
 }
 
-QString NameCodec::codeFromBytes(const QByteArray& code)
-{
+QString NameCodec::codeFromBytes(const QByteArray& code) {
     return QString::fromLatin1(code);
 }
 
-QByteArray NameCodec::codeToBytes(const QString& code)
-{
+QByteArray NameCodec::codeToBytes(const QString& code) {
     for (QChar c : code) {
         if (c.unicode() > 0xFF)
             return {}; // no one-byte form: callers refuse the code

@@ -12,15 +12,13 @@
 
 namespace {
 
-QByteArray canonical(const QByteArray& path)
-{
+QByteArray canonical(const QByteArray& path) {
     char buf[PATH_MAX];
     return ::realpath(path.constData(), buf) ? QByteArray(buf) : path;
 }
 
 // $XDG_DATA_HOME/Trash, the user's own trash.
-QByteArray homeTrash()
-{
+QByteArray homeTrash() {
     QByteArray dataHome = qgetenv("XDG_DATA_HOME");
     if (!dataHome.startsWith('/'))
         dataHome = QFile::encodeName(QDir::homePath()) + "/.local/share";
@@ -29,8 +27,7 @@ QByteArray homeTrash()
 
 // The freedesktop.org trash of a volume other than the home one: the shared
 // $topdir/.Trash/$uid when .Trash is a real sticky folder, else $topdir/.Trash-$uid.
-QByteArray volumeTrash(const QByteArray& topdir)
-{
+QByteArray volumeTrash(const QByteArray& topdir) {
     const QByteArray uid = QByteArray::number(::getuid());
     const QByteArray shared = FolderItemPaths::join(topdir, ".Trash");
     struct stat st;
@@ -41,15 +38,14 @@ QByteArray volumeTrash(const QByteArray& topdir)
 
 } // namespace
 
-FolderItemPtr FolderItem::trashFolder() const
-{
+FolderItemPtr FolderItem::trashFolder() const {
     const auto volume = Volumes::forPath(m_path);
     if (!volume)
         return nullptr;
     const QByteArray home = canonical(QFile::encodeName(QDir::homePath()));
     const auto homeVolume = Volumes::forPath(home);
     const QByteArray trash = homeVolume && homeVolume->ref == volume->ref
-        ? homeTrash()
-        : volumeTrash(volume->mountPoint);
+                                 ? homeTrash()
+                                 : volumeTrash(volume->mountPoint);
     return std::make_shared<FolderItem>(FolderItemPaths::join(canonical(trash), "files"));
 }

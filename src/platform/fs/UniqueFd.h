@@ -5,16 +5,14 @@
 
 // Owns a file descriptor and closes it when it goes.
 class UniqueFd {
-public:
+  public:
     explicit UniqueFd(int fd = -1) : m_fd(fd) {}
-    ~UniqueFd()
-    {
+    ~UniqueFd() {
         if (m_fd >= 0)
             ::close(m_fd);
     }
     UniqueFd(UniqueFd&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
-    UniqueFd& operator=(UniqueFd&& other) noexcept
-    {
+    UniqueFd& operator=(UniqueFd&& other) noexcept {
         std::swap(m_fd, other.m_fd);
         return *this;
     }
@@ -25,6 +23,6 @@ public:
     bool valid() const { return m_fd >= 0; }
     int release() { return std::exchange(m_fd, -1); }
 
-private:
+  private:
     int m_fd;
 };

@@ -20,17 +20,15 @@ using VolumeList = std::shared_ptr<const std::vector<Volume>>;
 constexpr long kPollIntervalNs = 20'000'000;
 
 class VolumeState {
-public:
-    VolumeList current()
-    {
+  public:
+    VolumeList current() {
         std::lock_guard lock(m_mutex);
         if (!m_list || (!m_test && mountsChanged()))
             m_list = m_test ? m_list : std::make_shared<const std::vector<Volume>>(readReal());
         return m_list;
     }
 
-    void setTest(std::optional<std::vector<Volumes::TestVolume>> table)
-    {
+    void setTest(std::optional<std::vector<Volumes::TestVolume>> table) {
         std::lock_guard lock(m_mutex);
         m_test = table.has_value();
         m_list.reset();
@@ -38,9 +36,8 @@ public:
             m_list = std::make_shared<const std::vector<Volume>>(fromTable(*table));
     }
 
-private:
-    static std::vector<Volume> fromTable(const std::vector<Volumes::TestVolume>& table)
-    {
+  private:
+    static std::vector<Volume> fromTable(const std::vector<Volumes::TestVolume>& table) {
         std::vector<Volume> volumes;
         for (const auto& t : table) {
             char buf[PATH_MAX];
@@ -50,8 +47,7 @@ private:
         return volumes;
     }
 
-    std::vector<Volume> readReal()
-    {
+    std::vector<Volume> readReal() {
         if (m_fd < 0)
             m_fd = ::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
         QByteArray text;
@@ -70,8 +66,7 @@ private:
         return volumes;
     }
 
-    bool mountsChanged()
-    {
+    bool mountsChanged() {
         timespec now;
         ::clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
         const long long ns = now.tv_sec * 1'000'000'000LL + now.tv_nsec;
@@ -81,8 +76,7 @@ private:
         return mountsChangedNow();
     }
 
-    bool mountsChangedNow()
-    {
+    bool mountsChangedNow() {
         if (m_fd < 0)
             return true;
         pollfd p{m_fd, POLLPRI, 0};
@@ -96,21 +90,18 @@ private:
     long long m_lastPoll = 0;
 };
 
-VolumeState& state()
-{
+VolumeState& state() {
     static VolumeState s;
     return s;
 }
 
 // Keeps the list a caller got alive while the state moves on to a newer one.
-VolumeList& heldByThisThread()
-{
+VolumeList& heldByThisThread() {
     thread_local VolumeList held;
     return held;
 }
 
-bool contains(const QByteArray& mountPoint, const QByteArray& path)
-{
+bool contains(const QByteArray& mountPoint, const QByteArray& path) {
     if (mountPoint == "/")
         return path.startsWith('/');
     return path == mountPoint || (path.startsWith(mountPoint) && path[mountPoint.size()] == '/');
@@ -118,38 +109,33 @@ bool contains(const QByteArray& mountPoint, const QByteArray& path)
 
 } // namespace
 
-const std::vector<Volume>& Volumes::list()
-{
+const std::vector<Volume>& Volumes::list() {
     heldByThisThread() = state().current();
     return *heldByThisThread();
 }
 
-int Volumes::count()
-{
+int Volumes::count() {
     return int(list().size());
 }
 
-FolderItemPtr Volumes::root(int index)
-{
+FolderItemPtr Volumes::root(int index) {
     const auto& volumes = list();
     if (index < 0 || index >= int(volumes.size()))
         return nullptr;
     return std::make_shared<FolderItem>(volumes[index].mountPoint);
 }
 
-std::optional<Volume> Volumes::forPath(const QByteArray& canonicalPath)
-{
+std::optional<Volume> Volumes::forPath(const QByteArray& canonicalPath) {
     const Volume* best = nullptr;
     for (const Volume& v : list()) {
-        if (contains(v.mountPoint, canonicalPath)
-            && (!best || v.mountPoint.size() > best->mountPoint.size()))
+        if (contains(v.mountPoint, canonicalPath) &&
+            (!best || v.mountPoint.size() > best->mountPoint.size()))
             best = &v;
     }
     return best ? std::optional<Volume>(*best) : std::nullopt;
 }
 
-std::optional<Volume> Volumes::byRef(int ref)
-{
+std::optional<Volume> Volumes::byRef(int ref) {
     for (const Volume& v : list()) {
         if (v.ref == ref)
             return v;
@@ -157,8 +143,7 @@ std::optional<Volume> Volumes::byRef(int ref)
     return std::nullopt;
 }
 
-std::optional<Volume> Volumes::byName(const QString& name)
-{
+std::optional<Volume> Volumes::byName(const QString& name) {
     for (const Volume& v : list()) {
         if (v.name == name)
             return v;
@@ -166,7 +151,6 @@ std::optional<Volume> Volumes::byName(const QString& name)
     return std::nullopt;
 }
 
-void Volumes::setTestTable(std::optional<std::vector<TestVolume>> table)
-{
+void Volumes::setTestTable(std::optional<std::vector<TestVolume>> table) {
     state().setTest(std::move(table));
 }

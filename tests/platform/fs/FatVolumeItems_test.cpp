@@ -10,21 +10,18 @@
 // mount namespace: a real volume that holds no user extended attributes.
 namespace {
 
-QByteArray fatDir()
-{
+QByteArray fatDir() {
     return qgetenv("CLOAKSWITCH_FAT_DIR");
 }
 
-bool present(const QByteArray& path)
-{
+bool present(const QByteArray& path) {
     struct stat st;
     return ::lstat(path.constData(), &st) == 0;
 }
 
 class FatVolumeItems : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         if (fatDir().isEmpty()) {
             if (!qgetenv("CLOAKSWITCH_NEEDS_FAT").isEmpty())
                 FAIL() << "CLOAKSWITCH_FAT_DIR is not set";
@@ -33,22 +30,19 @@ protected:
         m_folder = fatDir() + "/items-" + QByteArray::number(::getpid());
         ASSERT_EQ(::mkdir(m_folder.constData(), 0755), 0);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         if (!m_folder.isEmpty())
             FolderItem::fromPosixPath(m_folder)->deleteItem();
     }
 
-    FolderItemPtr item(const QByteArray& name) const
-    {
+    FolderItemPtr item(const QByteArray& name) const {
         return FolderItem::fromPosixPath(m_folder + "/" + name);
     }
 
     QByteArray m_folder;
 };
 
-TEST_F(FatVolumeItems, TheMountIsAVolumeOfItsOwn)
-{
+TEST_F(FatVolumeItems, TheMountIsAVolumeOfItsOwn) {
     const auto volume = Volumes::forPath(fatDir());
     ASSERT_TRUE(volume);
     EXPECT_EQ(volume->mountPoint, fatDir());
@@ -58,8 +52,7 @@ TEST_F(FatVolumeItems, TheMountIsAVolumeOfItsOwn)
     EXPECT_EQ(item("x")->volumeRef(), volume->ref);
 }
 
-TEST_F(FatVolumeItems, CodesGoToTheCompanionWhichFollowsRenameAndDelete)
-{
+TEST_F(FatVolumeItems, CodesGoToTheCompanionWhichFollowsRenameAndDelete) {
     auto doc = item("doc.txt");
     ASSERT_TRUE(doc->writeText("hello"));
     ASSERT_TRUE(doc->setTypeCode("TEXT"));

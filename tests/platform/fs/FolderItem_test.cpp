@@ -14,8 +14,7 @@ namespace {
 
 const char kInfoAttr[] = "user.com.apple.FinderInfo";
 
-QByteArray readBytes(const QByteArray& path)
-{
+QByteArray readBytes(const QByteArray& path) {
     QByteArray out;
     const int fd = ::open(path.constData(), O_RDONLY);
     char buf[4096];
@@ -27,14 +26,12 @@ QByteArray readBytes(const QByteArray& path)
     return out;
 }
 
-bool present(const QByteArray& path)
-{
+bool present(const QByteArray& path) {
     struct stat st;
     return ::lstat(path.constData(), &st) == 0;
 }
 
-QByteArray finderInfoWith(const QByteArray& type, const QByteArray& creator, uint16_t flags = 0)
-{
+QByteArray finderInfoWith(const QByteArray& type, const QByteArray& creator, uint16_t flags = 0) {
     FinderInfo info;
     info.setType(type);
     info.setCreator(creator);
@@ -44,15 +41,13 @@ QByteArray finderInfoWith(const QByteArray& type, const QByteArray& creator, uin
 
 // Every test works on a temporary folder that the volume table calls "Test".
 class FolderItemTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         Volumes::setTestTable(std::vector<Volumes::TestVolume>{{"Test", tmp.path(), 7}});
     }
     void TearDown() override { Volumes::setTestTable(std::nullopt); }
 
-    FolderItemPtr item(const QByteArray& relative) const
-    {
+    FolderItemPtr item(const QByteArray& relative) const {
         return FolderItem::fromPosixPath(tmp / relative);
     }
     FolderItemPtr root() const { return Volumes::root(0); }
@@ -60,8 +55,7 @@ protected:
     TempDir tmp;
 };
 
-TEST_F(FolderItemTest, NamesDifferingInCaseAreTwoItems)
-{
+TEST_F(FolderItemTest, NamesDifferingInCaseAreTwoItems) {
     tmp.file("a.txt", "lower");
     tmp.file("A.txt", "upper");
     auto folder = root();
@@ -73,8 +67,7 @@ TEST_F(FolderItemTest, NamesDifferingInCaseAreTwoItems)
     EXPECT_NE(lower->absolutePath(), upper->absolutePath());
 }
 
-TEST_F(FolderItemTest, NonUtf8NameRoundTripsThroughPathsAndLookups)
-{
+TEST_F(FolderItemTest, NonUtf8NameRoundTripsThroughPathsAndLookups) {
     tmp.folder("sub");
     const QByteArray raw = "caf\x8E \x83\x65";
     tmp.file("sub/" + raw, "x");
@@ -94,8 +87,7 @@ TEST_F(FolderItemTest, NonUtf8NameRoundTripsThroughPathsAndLookups)
     EXPECT_TRUE(sub->trueChild(listed->name())->exists());
 }
 
-TEST_F(FolderItemTest, ColonInPosixNameIsSlashInColonForm)
-{
+TEST_F(FolderItemTest, ColonInPosixNameIsSlashInColonForm) {
     tmp.folder("x:y");
     tmp.file("x:y/a:b", "");
     const auto file = item("x:y/a:b");
@@ -106,8 +98,7 @@ TEST_F(FolderItemTest, ColonInPosixNameIsSlashInColonForm)
     EXPECT_EQ(item("x:y")->trueChild("a:b")->posixPath(), file->posixPath());
 }
 
-TEST_F(FolderItemTest, VolumeRootAnswersRelativeAndAbsolutePaths)
-{
+TEST_F(FolderItemTest, VolumeRootAnswersRelativeAndAbsolutePaths) {
     tmp.folder("a");
     tmp.file("a/b.txt");
     const auto root = this->root();
@@ -124,8 +115,7 @@ TEST_F(FolderItemTest, VolumeRootAnswersRelativeAndAbsolutePaths)
     EXPECT_FALSE(FolderItem::fromAbsolutePath("Nowhere:a"));
 }
 
-TEST_F(FolderItemTest, RenameNeverReplacesAndRefusesBadNames)
-{
+TEST_F(FolderItemTest, RenameNeverReplacesAndRefusesBadNames) {
     tmp.file("a", "A");
     tmp.file("b", "B");
     auto a = item("a");
@@ -144,8 +134,7 @@ TEST_F(FolderItemTest, RenameNeverReplacesAndRefusesBadNames)
     EXPECT_FALSE(present(tmp / "a"));
 }
 
-TEST_F(FolderItemTest, RenameCarriesCompanionOrRefusesAsAWhole)
-{
+TEST_F(FolderItemTest, RenameCarriesCompanionOrRefusesAsAWhole) {
     tmp.file("x.txt", "data");
     tmp.file("._x.txt", "companion");
     auto x = item("x.txt");
@@ -162,8 +151,7 @@ TEST_F(FolderItemTest, RenameCarriesCompanionOrRefusesAsAWhole)
     EXPECT_EQ(readBytes(tmp / "._z.txt"), "someone else's");
 }
 
-TEST_F(FolderItemTest, ListingSnapshotSkipsDotEntriesAndRereadsOnCount)
-{
+TEST_F(FolderItemTest, ListingSnapshotSkipsDotEntriesAndRereadsOnCount) {
     tmp.file("one");
     tmp.file("._one");
     auto folder = root();
@@ -188,8 +176,7 @@ struct LinkCase {
     QByteArray creator;
 };
 
-TEST_F(FolderItemTest, LinksTakeCodesFromWhatTheyPointTo)
-{
+TEST_F(FolderItemTest, LinksTakeCodesFromWhatTheyPointTo) {
     tmp.folder("folder");
     tmp.folder("Tool.app");
     tmp.file("doc.txt", "x");
@@ -214,8 +201,7 @@ TEST_F(FolderItemTest, LinksTakeCodesFromWhatTheyPointTo)
     }
 }
 
-TEST_F(FolderItemTest, LinksOwnCodesWin)
-{
+TEST_F(FolderItemTest, LinksOwnCodesWin) {
     tmp.folder("folder");
     ASSERT_EQ(::symlink((tmp / "folder").constData(), (tmp / "link").constData()), 0);
     auto link = item("link");
@@ -228,8 +214,7 @@ TEST_F(FolderItemTest, LinksOwnCodesWin)
     EXPECT_EQ(root()->trueChild("link")->posixPath(), tmp / "link");
 }
 
-TEST_F(FolderItemTest, FoldersAndVolumeRootsKeepFixedCodes)
-{
+TEST_F(FolderItemTest, FoldersAndVolumeRootsKeepFixedCodes) {
     tmp.folder("f");
     auto folder = item("f");
     EXPECT_EQ(folder->typeCode(), "fold");
@@ -242,8 +227,7 @@ TEST_F(FolderItemTest, FoldersAndVolumeRootsKeepFixedCodes)
     EXPECT_EQ(item("f")->typeCode(), "fold");
 }
 
-TEST_F(FolderItemTest, CodesAreWrittenOnlyAsFourBytes)
-{
+TEST_F(FolderItemTest, CodesAreWrittenOnlyAsFourBytes) {
     tmp.file("doc");
     auto doc = item("doc");
     ASSERT_TRUE(doc->setTypeCode("TEXT"));
@@ -259,12 +243,12 @@ TEST_F(FolderItemTest, CodesAreWrittenOnlyAsFourBytes)
     EXPECT_EQ(item("doc")->creatorCode(), "R*ch");
 }
 
-TEST_F(FolderItemTest, VisibilityAndAliasFlagsComeFromFinderInfo)
-{
+TEST_F(FolderItemTest, VisibilityAndAliasFlagsComeFromFinderInfo) {
     tmp.file("plain");
     tmp.file("alias");
     tmp.file(".dotted");
-    ASSERT_TRUE(setXattr(tmp / "alias", kInfoAttr, finderInfoWith("fdrp", "MACS", FinderInfo::kIsAlias)));
+    ASSERT_TRUE(
+        setXattr(tmp / "alias", kInfoAttr, finderInfoWith("fdrp", "MACS", FinderInfo::kIsAlias)));
     EXPECT_TRUE(item("alias")->isAlias());
     EXPECT_EQ(item("alias")->resolved()->posixPath(), tmp / "alias");
     EXPECT_FALSE(item("plain")->isAlias());
@@ -276,8 +260,7 @@ TEST_F(FolderItemTest, VisibilityAndAliasFlagsComeFromFinderInfo)
     EXPECT_TRUE(item("plain")->visible());
 }
 
-TEST_F(FolderItemTest, DisplayNameHidesFlaggedExtension)
-{
+TEST_F(FolderItemTest, DisplayNameHidesFlaggedExtension) {
     tmp.file("Report.final.txt");
     tmp.file("shown.txt");
     ASSERT_TRUE(setXattr(tmp / "Report.final.txt", kInfoAttr,
@@ -288,8 +271,7 @@ TEST_F(FolderItemTest, DisplayNameHidesFlaggedExtension)
     EXPECT_EQ(root()->displayName(), "Test");
 }
 
-TEST_F(FolderItemTest, UserFoldersInHomeShowJapaneseNames)
-{
+TEST_F(FolderItemTest, UserFoldersInHomeShowJapaneseNames) {
     const QByteArray home = tmp.folder("home");
     const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
     qputenv("HOME", home);
@@ -320,8 +302,7 @@ TEST_F(FolderItemTest, UserFoldersInHomeShowJapaneseNames)
     oldConfig.isEmpty() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldConfig);
 }
 
-TEST_F(FolderItemTest, TrashLookupFollowsFreedesktopAndCreatesNothing)
-{
+TEST_F(FolderItemTest, TrashLookupFollowsFreedesktopAndCreatesNothing) {
     const QByteArray uid = QByteArray::number(::getuid());
     EXPECT_EQ(item("x")->trashFolder()->posixPath(), tmp / ".Trash-" + uid + "/files");
     EXPECT_EQ(root()->count(), 0) << "looking up created something";
@@ -339,8 +320,7 @@ TEST_F(FolderItemTest, TrashLookupFollowsFreedesktopAndCreatesNothing)
     EXPECT_FALSE(present(tmp / ".Trash/" + uid));
 }
 
-TEST_F(FolderItemTest, HomeVolumeUsesTheUsersOwnTrash)
-{
+TEST_F(FolderItemTest, HomeVolumeUsesTheUsersOwnTrash) {
     const QByteArray oldData = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", tmp / "data");
     Volumes::setTestTable(std::vector<Volumes::TestVolume>{{"Root", "/", 1}});
@@ -349,8 +329,7 @@ TEST_F(FolderItemTest, HomeVolumeUsesTheUsersOwnTrash)
     oldData.isEmpty() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", oldData);
 }
 
-TEST_F(FolderItemTest, DeleteNeverFollowsLinksOutOfTheTree)
-{
+TEST_F(FolderItemTest, DeleteNeverFollowsLinksOutOfTheTree) {
     tmp.folder("outside");
     tmp.file("outside/keep.txt", "keep");
     tmp.folder("tree");
@@ -371,8 +350,7 @@ TEST_F(FolderItemTest, DeleteNeverFollowsLinksOutOfTheTree)
     EXPECT_FALSE(item("missing")->deleteItem());
 }
 
-TEST_F(FolderItemTest, SizesAreSixtyFourBit)
-{
+TEST_F(FolderItemTest, SizesAreSixtyFourBit) {
     const QByteArray big = tmp.file("big");
     const int fd = ::open(big.constData(), O_WRONLY);
     ASSERT_EQ(::ftruncate(fd, 5'000'000'000LL), 0);
@@ -381,8 +359,7 @@ TEST_F(FolderItemTest, SizesAreSixtyFourBit)
     EXPECT_EQ(item("big")->resourceForkSize(), 0);
 }
 
-TEST_F(FolderItemTest, DatesReadAndModificationDateWrites)
-{
+TEST_F(FolderItemTest, DatesReadAndModificationDateWrites) {
     tmp.file("d");
     auto d = item("d");
     EXPECT_TRUE(d->creationDate().isValid());
@@ -395,8 +372,7 @@ TEST_F(FolderItemTest, DatesReadAndModificationDateWrites)
     EXPECT_FALSE(item("missing")->modificationDate().isValid());
 }
 
-TEST_F(FolderItemTest, TextFilesRoundTripAndLeaveNoTemporaries)
-{
+TEST_F(FolderItemTest, TextFilesRoundTripAndLeaveNoTemporaries) {
     auto prefs = item("Cloakswitch Prefs");
     const QString text = QString::fromUtf8("一行目\rsecond\rtrue");
     ASSERT_TRUE(prefs->writeText(text));
@@ -406,8 +382,7 @@ TEST_F(FolderItemTest, TextFilesRoundTripAndLeaveNoTemporaries)
     EXPECT_FALSE(item("missing")->readText());
 }
 
-TEST_F(FolderItemTest, CreateAsFolderRefusesExistingItem)
-{
+TEST_F(FolderItemTest, CreateAsFolderRefusesExistingItem) {
     auto f = item("new");
     ASSERT_TRUE(f->createAsFolder());
     EXPECT_TRUE(f->isFolder());
@@ -415,8 +390,7 @@ TEST_F(FolderItemTest, CreateAsFolderRefusesExistingItem)
     EXPECT_FALSE(f->createAsFolder());
 }
 
-TEST_F(FolderItemTest, PosixPathsAreCanonicalButALastLinkStaysALink)
-{
+TEST_F(FolderItemTest, PosixPathsAreCanonicalButALastLinkStaysALink) {
     tmp.folder("real");
     ::symlink((tmp / "real").constData(), (tmp / "via").constData());
     EXPECT_EQ(item("via/x")->posixPath(), tmp / "real/x");

@@ -15,8 +15,7 @@ namespace {
 
 constexpr char kInner[] = "CLOAKSWITCH_IN_MOUNT_NAMESPACE";
 
-bool listed(const QByteArray& mountPoint)
-{
+bool listed(const QByteArray& mountPoint) {
     for (const Volume& v : Volumes::list()) {
         if (v.mountPoint == mountPoint)
             return true;
@@ -25,8 +24,7 @@ bool listed(const QByteArray& mountPoint)
 }
 
 // The list is re-read only when mountinfo signals a change; give the poll its interval.
-bool listedSoon(const QByteArray& mountPoint, bool expected)
-{
+bool listedSoon(const QByteArray& mountPoint, bool expected) {
     for (int i = 0; i < 50; ++i) {
         if (listed(mountPoint) == expected)
             return true;
@@ -35,8 +33,7 @@ bool listedSoon(const QByteArray& mountPoint, bool expected)
     return false;
 }
 
-TEST(MountNamespace, MountAndUnmountAreSeenWithoutAsking)
-{
+TEST(MountNamespace, MountAndUnmountAreSeenWithoutAsking) {
     if (qgetenv(kInner).isEmpty()) {
         if (::geteuid() != 0)
             GTEST_SKIP() << "mounting needs root";
@@ -44,9 +41,9 @@ TEST(MountNamespace, MountAndUnmountAreSeenWithoutAsking)
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(kInner, "1");
         inner.setProcessEnvironment(env);
-        inner.start("unshare", {"--mount", "--propagation", "private",
-                                QCoreApplication::applicationFilePath(),
-                                "--gtest_filter=MountNamespace.*"});
+        inner.start("unshare",
+                    {"--mount", "--propagation", "private", QCoreApplication::applicationFilePath(),
+                     "--gtest_filter=MountNamespace.*"});
         ASSERT_TRUE(inner.waitForFinished(60000));
         EXPECT_EQ(inner.exitCode(), 0) << inner.readAllStandardOutput().constData()
                                        << inner.readAllStandardError().constData();

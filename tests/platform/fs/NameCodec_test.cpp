@@ -26,30 +26,26 @@ const BytesCase kNames[] = {
     {"all high bytes", "\xFF\xFE\xFD"},
 };
 
-TEST(NameCodec, BytesRoundTripWithoutLoss)
-{
+TEST(NameCodec, BytesRoundTripWithoutLoss) {
     for (const auto& c : kNames)
         EXPECT_EQ(NameCodec::toBytes(NameCodec::fromBytes(c.bytes)), c.bytes) << c.label;
 }
 
-TEST(NameCodec, ValidUtf8DecodesAsTextAndInvalidBytesAsEscapes)
-{
+TEST(NameCodec, ValidUtf8DecodesAsTextAndInvalidBytesAsEscapes) {
     EXPECT_EQ(NameCodec::fromBytes("caf\xC3\xA9"), QString::fromUtf8("café"));
     const QString escaped = NameCodec::fromBytes("a\x80z");
     ASSERT_EQ(escaped.size(), 3);
     EXPECT_EQ(escaped[1].unicode(), 0xDC80);
 }
 
-TEST(NameCodec, NamesThatDifferOnlyInBytesStayDifferent)
-{
+TEST(NameCodec, NamesThatDifferOnlyInBytesStayDifferent) {
     // NFC and NFD forms, and case, are different names on Linux.
     EXPECT_NE(NameCodec::fromBytes("caf\xC3\xA9"), NameCodec::fromBytes("cafe\xCC\x81"));
     EXPECT_NE(NameCodec::fromBytes("\x8E"), NameCodec::fromBytes("\x8F"));
     EXPECT_NE(NameCodec::fromBytes("a.txt"), NameCodec::fromBytes("A.txt"));
 }
 
-TEST(NameCodec, DisplayDecodesShiftJisElseMacRoman)
-{
+TEST(NameCodec, DisplayDecodesShiftJisElseMacRoman) {
     struct Case {
         QByteArray bytes;
         QString shown;
@@ -61,11 +57,11 @@ TEST(NameCodec, DisplayDecodesShiftJisElseMacRoman)
         {"caf\xC3\xA9", QString::fromUtf8("café")},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(NameCodec::forDisplay(NameCodec::fromBytes(c.bytes)), c.shown) << c.bytes.toHex().constData();
+        EXPECT_EQ(NameCodec::forDisplay(NameCodec::fromBytes(c.bytes)), c.shown)
+            << c.bytes.toHex().constData();
 }
 
-TEST(NameCodec, DisplayTextHasNoEscapesLeft)
-{
+TEST(NameCodec, DisplayTextHasNoEscapesLeft) {
     for (const auto& c : kNames) {
         const QString shown = NameCodec::forDisplay(NameCodec::fromBytes(c.bytes));
         for (QChar ch : shown)
@@ -73,8 +69,7 @@ TEST(NameCodec, DisplayTextHasNoEscapesLeft)
     }
 }
 
-TEST(NameCodec, CodesKeepEveryByte)
-{
+TEST(NameCodec, CodesKeepEveryByte) {
     const QByteArray codes[] = {"TEXT", QByteArray(4, '\0'), "\x8E\xFF\x0D ", "ab"};
     for (const QByteArray& code : codes) {
         const QString text = NameCodec::codeFromBytes(code);
