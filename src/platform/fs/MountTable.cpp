@@ -18,13 +18,24 @@ namespace {
 // tmpfs is not among them: a separate /tmp is a volume like any other partition, and
 // the tmpfs mounts under /dev and /run are left out by their paths.
 const QSet<QByteArray>& systemFsTypes() {
-    static const QSet<QByteArray> types = {
-        "adfs",    "afs",        "auto",       "autofs",      "autofs4",         "binfmt_misc",
-        "bpf",     "cgroup",     "cgroup2",    "configfs",    "debugfs",         "devfs",
-        "devpts",  "devtmpfs",   "efivarfs",   "fusectl",     "hugetlbfs",       "mqueue",
-        "nfsd",    "nsfs",       "overlay",    "proc",        "pstore",          "ramfs",
-        "rootfs",  "rpc_pipefs", "securityfs", "selinuxfs",   "squashfs",        "sysfs",
-        "tracefs", "usbfs",      "fuse.lxcfs", "fuse.portal", "fuse.gvfsd-fuse", "fuse.snapfuse"};
+    static const QSet<QByteArray> types = {"adfs",         "afs",
+                                           "auto",         "autofs",
+                                           "autofs4",      "binfmt_misc",
+                                           "bpf",          "cgroup",
+                                           "cgroup2",      "configfs",
+                                           "debugfs",      "devfs",
+                                           "devpts",       "devtmpfs",
+                                           "efivarfs",     "fusectl",
+                                           "hugetlbfs",    "mqueue",
+                                           "nfsd",         "nsfs",
+                                           "overlay",      "proc",
+                                           "pstore",       "rootfs",
+                                           "rpc_pipefs",   "securityfs",
+                                           "selinuxfs",    "squashfs",
+                                           "sysfs",        "tracefs",
+                                           "usbfs",        "fuse.lxcfs",
+                                           "fuse.portal",  "fuse.gvfsd-fuse",
+                                           "fuse.snapfuse"};
     return types;
 }
 

@@ -46,7 +46,9 @@ TEST_F(FatVolumeItems, TheMountIsAVolumeOfItsOwn) {
     const auto volume = Volumes::forPath(fatDir());
     ASSERT_TRUE(volume);
     EXPECT_EQ(volume->mountPoint, fatDir());
-    EXPECT_EQ(volume->fsType, "vfat");
+    // The mount script falls back to ramfs on kernels without vfat.
+    EXPECT_TRUE(volume->fsType == "vfat" || volume->fsType == "ramfs")
+        << volume->fsType.constData();
     EXPECT_NE(volume->ref, Volumes::list().front().ref);
     EXPECT_TRUE(FolderItem::fromPosixPath(fatDir())->isVolumeRoot());
     EXPECT_EQ(item("x")->volumeRef(), volume->ref);
