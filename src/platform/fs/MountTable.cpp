@@ -15,7 +15,7 @@
 namespace {
 
 // Kernel and helper file systems that hold no user files (after GLib's gunixmounts).
-// tmpfs is not among them: a separate /tmp is a volume like any other partition, and
+// tmpfs and ramfs are not among them: a separate /tmp is a volume like any other partition, and
 // the tmpfs mounts under /dev and /run are left out by their paths.
 const QSet<QByteArray>& systemFsTypes() {
     static const QSet<QByteArray> types = {"adfs",         "afs",
