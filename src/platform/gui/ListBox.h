@@ -4,13 +4,16 @@
 
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <memory>
 #include <vector>
 
 class ListBoxModel;
+class ListBoxSelection;
 class ListBoxView;
+struct ListBoxLook;
 
 // The program's hierarchical, multi-selection list box. It is flat: rows are numbered
 // 0..rowCount()-1 across all depths, a folder row's children follow it, collapsing
@@ -29,7 +32,13 @@ public:
     // --- rows
     void removeAllRows();
     // Appends the row; while the expand handler of a row runs, the row becomes that
-    // row's next child instead (directly below it, in the order added).
+    // row's next child instead (directly below it, in the order added). Rows added
+    // after the handler removed or collapsed its own row are dropped.
+    //
+    // While the handler runs, rowCount(), row(), cellText() and expanded() already see
+    // the children added so far at their final places. Any other call (selection,
+    // expansion, sorting, scrolling) first places the children added so far; children
+    // added afterwards still go below them, in order.
     void addRow(ListRow row);
     int rowCount() const;
     const ListRow& row(int index) const;
@@ -40,7 +49,7 @@ public:
     bool expanded(int row) const;
     void setExpanded(int row, bool expanded);
 
-    // --- selection; changes made by code raise onChange once per call
+    // --- selection; a call that changes it raises onChange once, after the change
     int selCount() const;
     bool selected(int row) const;
     void setSelected(int row, bool selected);
@@ -58,7 +67,11 @@ public:
     // The column whose header shows the sort indicator (the size column shows while the
     // list sorts by its hidden key).
     void setHeaderIndicator(int column, bool ascending);
-    void pressHeader(int column); // as a user's click on the header
+    // As a user's click on the header: onHeaderPressed (true stops), then the direction
+    // (the column whose header shows the indicator again reverses, another column
+    // starts ascending), sortedColumn and indicator set, onSortColumn (true: the handler
+    // sorted), else sort().
+    void pressHeader(int column);
 
     // --- appearance
     void setHeadings(const QStringList& headings);
@@ -67,6 +80,8 @@ public:
     void setColumnAlignment(int column, Qt::Alignment alignment);
     void setTextSize(int pixels);
     int textSize() const;
+    // Automatic by default: 18 up to text size 12, else 1.5 times the text size (cut
+    // off); a positive height fixes it, 0 makes it automatic again.
     void setRowHeight(int pixels);
     int rowHeight() const;
     void setAlternateRows(bool on); // rows 0, 2, 4 ... shaded #ECECEC
@@ -85,7 +100,23 @@ public:
     std::function<void(int row)> onDoubleClick;
     std::function<void()> onMouseExit;
 
+protected:
+    void leaveEvent(QEvent* event) override;
+
 private:
+    class ChangeBatch;
+    void selectionChanged();
+    void updateRowHeight();
+
     std::unique_ptr<ListBoxModel> m_model;
+    std::unique_ptr<ListBoxLook> m_look;
     ListBoxView* m_view = nullptr;
+    ListBoxSelection* m_selection = nullptr;
+    int m_sortColumn = 0;
+    bool m_sortAscending = true;
+    int m_indicatorColumn = -1;
+    bool m_indicatorAscending = true;
+    int m_fixedRowHeight = 0;
+    int m_batchDepth = 0;
+    bool m_changedInBatch = false;
 };

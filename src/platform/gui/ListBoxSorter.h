@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/gui/ListBoxRows.h"
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+// Sorts the rows of a hierarchical list among their siblings, so that every row keeps
+// its descendants directly below it. Keys compare without regard to case; equal keys
+// are ordered by their exact text, and rows with the same exact text keep their order.
+// Each row's key is made once per sort, not once per comparison.
+class ListBoxSorter {
+public:
+    using KeyFunction = std::function<QString(const ListRow&)>;
+
+    ListBoxSorter(const ListBoxRows& rows, const KeyFunction& key, bool ascending);
+
+    // newOrder[i] is the index of the row that goes to position i.
+    std::vector<int> sortedOrder();
+
+private:
+    struct Subtree {
+        int head;
+        int end;
+    };
+
+    void sortSiblings(int begin, int end);
+    bool before(const Subtree& a, const Subtree& b) const;
+
+    const ListBoxRows& m_rows;
+    bool m_ascending;
+    std::vector<QString> m_exact;
+    std::vector<QString> m_folded;
+    std::vector<int> m_result;
+};
