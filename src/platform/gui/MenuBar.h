@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMenuBar>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -7,7 +9,6 @@
 
 class QAction;
 class QMenu;
-class QMenuBar;
 
 // A menu item; shortcut is a letter pressed with Command (Ctrl), empty for none.
 class MenuItem {
@@ -54,6 +55,6 @@ public:
     QMenuBar* widget() const { return m_bar; }
 
 private:
-    QMenuBar* m_bar;
+    QPointer<QMenuBar> m_bar;
     std::vector<std::unique_ptr<Menu>> m_menus;
 };

@@ -5,6 +5,9 @@
 #include <QStringList>
 
 class ModalFrame;
+class ModalResponder;
+class QEventLoop;
+class Window;
 
 // A modal dialog: a movable window with a title, or a sheet-style window without one.
 // showModal() runs a nested event loop and returns when close() ends it; the window
@@ -23,9 +26,21 @@ public:
     // The texts the window shows (title, static texts, captions, fields), for the
     // responder's record.
     QStringList shownTexts() const;
+    void setSize(int width, int height); // modal windows keep their size
+
+    // Gives the window that was in front before a modal interaction its activation back,
+    // raising its onActivate itself where the window system does not.
+    static void reactivate(Window* owner);
+
+    // The platform side, used by ModalFrame.
+    bool handleKey(int qtKey, int qtModifiers);
 
 private:
+    void answerFrom(ModalResponder& responder);
+    void placeOverOwner();
+
     Style m_style;
+    QEventLoop* m_loop = nullptr;
     ModalFrame* m_frame = nullptr;
     bool m_running = false;
     bool m_closeRequested = false;

@@ -27,7 +27,6 @@ protected:
     void textSizeChanged() override;
 
 private:
-    void init();
     QPushButton* button() const;
     QString m_caption;
 };

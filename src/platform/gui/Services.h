@@ -101,7 +101,8 @@ public:
     ModalResponder* modalResponder() const { return m_responder; }
 
     // Finder requests and launches; while a recorder is set they are recorded instead
-    // of sent. Both return true when the request was recorded.
+    // of sent. recordFinder() is true when it recorded the request (the caller then
+    // sends nothing); launch() is true when the item was opened or recorded.
     void setFinderRecorder(RequestRecorder* recorder) { m_finder = recorder; }
     void setLaunchRecorder(RequestRecorder* recorder) { m_launch = recorder; }
     bool recordFinder(const QString& kind, const QStringList& args);

@@ -2,9 +2,11 @@
 
 #include "platform/gui/WindowBase.h"
 
+#include <QRect>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class MenuBar;
 class WindowFrame;
@@ -53,6 +55,11 @@ public:
     bool handleKey(int qtKey, int qtModifiers, const QString& text);
     // The window that was activated last and is still open.
     static Window* lastActive();
+    static std::vector<Window*> openWindows();
+    int activationCount() const { return m_activations; }
+
+protected:
+    int topExtra() const override;
 
 private:
     WindowFrame* m_frame = nullptr;
@@ -60,4 +67,6 @@ private:
     bool m_closed = false;
     bool m_inClose = false;
     bool m_quitting = false;
+    int m_activations = 0;
+    MenuBar* m_menuBar = nullptr;
 };

@@ -56,7 +56,11 @@ protected:
     void attach(QWidget* top, QWidget* surface);
     // Handles Return/Enter/Escape/Ctrl+period; true when a button was pressed.
     bool pressKeyButton(int qtKey, int qtModifiers);
-    void followResize(int oldWidth, int oldHeight, int newWidth, int newHeight);
+    // The client area changed size: controls follow their anchors from the size they
+    // were last placed for (the designed size at first).
+    void surfaceResized(int newWidth, int newHeight);
+    // Height the window adds above the client area (the menu bar).
+    virtual int topExtra() const { return 0; }
 
 private:
     QWidget* m_top = nullptr;
@@ -65,4 +69,5 @@ private:
     QColor m_backColor = QColor(0xEC, 0xEC, 0xEC);
     PushButton* m_defaultButton = nullptr;
     PushButton* m_cancelButton = nullptr;
+    QSize m_layoutSize;
 };
