@@ -1,6 +1,6 @@
 #include "fileitems/ItemKinds.h"
 
-#include "TestVolumes.h"
+#include "support/TestVolumes.h"
 
 #include <unistd.h>
 

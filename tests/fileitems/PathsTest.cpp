@@ -1,7 +1,7 @@
 #include "fileitems/Paths.h"
 #include "fileitems/globals.h"
 
-#include "TestVolumes.h"
+#include "support/TestVolumes.h"
 
 #include <unistd.h>
 

@@ -1,0 +1,209 @@
+#include "dialogs/answers.h"
+#include "listview/RowCells.h"
+#include "mainwindow/Window1.h"
+#include "platform/gui/CheckBox.h"
+#include "platform/gui/ListBox.h"
+#include "platform/gui/PictButtonClass.h"
+#include "platform/gui/Pictures.h"
+#include "platform/gui/Services.h"
+#include "support/TestVolumes.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// A main window listing folders of the test volume "HD", with a modal responder that
+// answers (and records) every message box.
+class Listing : public TestVolumes {
+protected:
+    void SetUp() override
+    {
+        TestVolumes::SetUp();
+        Services::instance().setModalResponder(&m_responder);
+        m_window = std::make_unique<Window1>(nullptr);
+    }
+    void TearDown() override
+    {
+        m_window.reset();
+        Services::instance().setModalResponder(nullptr);
+        TestVolumes::TearDown();
+    }
+
+    Window1& w() { return *m_window; }
+    ListBox& list() { return *m_window->FileListBox; }
+
+    void listFolder(const QByteArray& relative)
+    {
+        w().curBase = -1;
+        w().ResetFileListBox(hd(relative), true);
+    }
+    int rowNamed(const QString& name)
+    {
+        for (int row = 0; row < list().rowCount(); ++row)
+            if (list().row(row).name == name)
+                return row;
+        return -1;
+    }
+    QStringList names()
+    {
+        QStringList out;
+        for (int row = 0; row < list().rowCount(); ++row)
+            out << list().row(row).name;
+        return out;
+    }
+
+    ModalResponder m_responder;
+    std::unique_ptr<Window1> m_window;
+};
+
+void sparseFile(const QByteArray& path, off_t size)
+{
+    int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, size), 0);
+    ::close(fd);
+}
+
+} // namespace
+
+TEST_F(Listing, RowKindsAndPictures)
+{
+    m_tmp.folder("hd/f");
+    m_tmp.folder("hd/f/X.app");
+    m_tmp.folder("hd/f/X.app/Contents");
+    m_tmp.folder("hd/f/Y.rtfd");
+    m_tmp.folder("hd/f/plain");
+    m_tmp.file("hd/f/doc.txt", "hello");
+    m_tmp.file("hd/f/dropfolder", "");
+    setXattr(m_hd + "/f/dropfolder", "user.com.apple.FinderInfo", finderInfo(0, "fdrp", "MACS"));
+    ASSERT_EQ(::symlink((m_hd + "/f/plain").constData(), (m_hd + "/f/toPlain").constData()), 0);
+    ASSERT_EQ(::symlink(m_hd.constData(), (m_hd + "/f/toVolume").constData()), 0);
+
+    struct Case {
+        const char* name;
+        int picture;
+        bool folderRow;
+        bool expandAliases;
+        bool noSize;
+    };
+    const Case cases[] = {
+        {"X.app", Pictures::kAppIcon, false, true, true},
+        {"Y.rtfd", Pictures::kDocIcon, false, true, true},
+        {"plain", Pictures::kFolIcon, true, true, true},
+        {"doc.txt", Pictures::kDocIcon, false, true, false},
+        {"dropfolder", Pictures::kFolIcon, true, true, true},
+        {"toPlain", Pictures::kFolAliasIcon, true, true, true},
+        {"toPlain", Pictures::kFolAliasIcon, false, false, false},
+        {"toVolume", Pictures::kVolAliasIcon, true, true, true},
+    };
+    for (const Case& c : cases) {
+        w().ExpandAliases->setValue(c.expandAliases);
+        listFolder("f");
+        const int row = rowNamed(QString::fromLatin1(c.name));
+        ASSERT_GE(row, 0) << c.name;
+        const ListRow& r = list().row(row);
+        EXPECT_EQ(r.picture, c.picture) << c.name;
+        EXPECT_EQ(r.folderRow, c.folderRow) << c.name;
+        EXPECT_EQ(list().cellText(row, RowCells::kSize) == "---", c.noSize) << c.name;
+    }
+}
+
+TEST_F(Listing, SizesAre64BitAndIncludeTheResourceFork)
+{
+    m_tmp.folder("s");
+    sparseFile(m_hd + "/s/five", 5'000'000'000LL);
+    m_tmp.file("s/small", QByteArray(999, 'x'));
+    listFolder("s");
+    EXPECT_EQ(list().cellText(rowNamed("five"), RowCells::kSize), "5.0 GB");
+    EXPECT_EQ(list().cellText(rowNamed("five"), RowCells::kSizeKey), "000,000,005,000,000,000");
+    EXPECT_EQ(list().cellText(rowNamed("small"), RowCells::kSize), "999 B");
+}
+
+TEST_F(Listing, DisplaySwitchesFilterRows)
+{
+    m_tmp.folder("d");
+    m_tmp.file("d/shown");
+    m_tmp.file("d/hidden");
+    m_tmp.file("d/.DS_Store");
+    setXattr(m_hd + "/d/hidden", "user.com.apple.FinderInfo", finderInfo(0x4000));
+    listFolder("d");
+    EXPECT_EQ(names(), QStringList({"hidden", "shown"}));
+    EXPECT_TRUE(list().row(rowNamed("hidden")).underline);
+
+    struct Case {
+        CheckBox* box;
+        bool value;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {w().DispDots.get(), true, {".DS_Store", "hidden", "shown"}},
+        {w().DispInvises.get(), false, {".DS_Store", "shown"}},
+        {w().DispVisibles.get(), false, {}},
+        {w().DispInvises.get(), true, {"hidden"}},
+        {w().DispDots.get(), false, {"hidden"}},
+    };
+    for (const Case& c : cases) {
+        c.box->setValue(c.value); // its action refreshes the list
+        EXPECT_EQ(names(), c.expected);
+    }
+}
+
+TEST_F(Listing, ChildrenOfAnExpandedRowFollowTheListOrder)
+{
+    m_tmp.folder("e");
+    m_tmp.folder("e/box");
+    m_tmp.file("e/box/b", QByteArray(3000, 'x'));
+    m_tmp.file("e/box/a", QByteArray(10, 'x'));
+    m_tmp.file("e/box/C", QByteArray(200, 'x'));
+    m_tmp.file("e/z");
+    listFolder("e");
+    list().setExpanded(rowNamed("box"), true);
+    EXPECT_EQ(names(), QStringList({"box", "a", "b", "C", "z"}));
+
+    list().pressHeader(RowCells::kSize); // ascending by size
+    list().pressHeader(RowCells::kSize); // descending
+    w().Timer7_Action();
+    EXPECT_EQ(list().sortedColumn(), RowCells::kSizeKey);
+    EXPECT_FALSE(list().sortAscending());
+    const QStringList order = names();
+    const int box = int(order.indexOf("box"));
+    ASSERT_GE(box, 0);
+    EXPECT_EQ(order.mid(box + 1, 3), QStringList({"b", "C", "a"}));
+}
+
+TEST_F(Listing, VanishedBaseFolderListsItsParent)
+{
+    m_tmp.folder("p");
+    m_tmp.folder("p/gone");
+    listFolder("p");
+    w().ResetFileListBox(hd("p/gone"), true); // entry 1, its parent is entry 0
+    ASSERT_EQ(w().curBase, 1);
+    ASSERT_EQ(::rename((m_hd + "/p/gone").constData(), (m_hd + "/p/moved").constData()), 0);
+
+    m_responder.answer("OK");
+    w().ResetFileListBox(nullptr, false);
+    ASSERT_EQ(m_responder.records.size(), 1u);
+    EXPECT_EQ(m_responder.records[0].texts.join(""),
+              QStringLiteral("Finder情報が変更されました。\r基準フォルダ消失か名称変更のため"
+                             "アクセスできません。基準フォルダを親フォルダへ移動します。"));
+    EXPECT_EQ(w().curBase, 0) << "the parent was the previous entry";
+    EXPECT_EQ(w().baseFolder.size(), 1u);
+    EXPECT_EQ(names(), QStringList({"moved"}));
+    EXPECT_FALSE(w().ForwardButton->value());
+}
+
+TEST_F(Listing, VanishedBaseFolderReplacesTheEntryWhenItsParentIsNotThePreviousOne)
+{
+    m_tmp.folder("q");
+    m_tmp.folder("q/r");
+    m_tmp.folder("q/r/gone");
+    listFolder("q");
+    w().ResetFileListBox(hd("q/r/gone"), true);
+    ::rmdir((m_hd + "/q/r/gone").constData());
+    m_responder.answer("OK");
+    w().ResetFileListBox(nullptr, false);
+    EXPECT_EQ(w().curBase, 1);
+    ASSERT_EQ(w().baseFolder.size(), 2u);
+    EXPECT_EQ(w().baseFolder[1]->posixPath(), m_hd + "/q/r");
+}
