@@ -54,8 +54,8 @@ bool WindowFrame::eventFilter(QObject* watched, QEvent* event)
     if (w->window() != this)
         return false;
     // A key goes through the filter once per widget it propagates to; take it only at
-    // the widget that has the focus (or the frame when nothing has).
-    QWidget* focus = QApplication::focusWidget();
+    // the widget that has this window's focus (or the frame when nothing has).
+    QWidget* focus = focusWidget();
     if (focus ? w != focus : w != this)
         return false;
     if (isTextEditor(w) || (w->parentWidget() && isTextEditor(w->parentWidget())))
