@@ -2,7 +2,6 @@
 
 #include "platform/gui/ListBoxSorter.h"
 
-#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -264,10 +263,15 @@ void ListBoxModel::schedulePublish()
     if (m_publishScheduled)
         return;
     m_publishScheduled = true;
-    QTimer::singleShot(0, this, [this] {
-        m_publishScheduled = false;
-        publish();
-    });
+    // A queued call runs before the (low-priority) repaint that the same changes asked
+    // for, so the first paint already shows the new rows.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_publishScheduled = false;
+            publish();
+        },
+        Qt::QueuedConnection);
 }
 
 void ListBoxModel::commitPending()

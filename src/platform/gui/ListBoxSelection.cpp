@@ -88,7 +88,7 @@ void ListBoxSelection::add(const std::vector<int>& rows)
     std::vector<Interval> wanted = intervals();
     const size_t before = wanted.size();
     for (int row : rows) {
-        if (row >= 0 && row < rowCount)
+        if (row >= 0 && row < rowCount && !contains(row))
             wanted.emplace_back(row, row);
     }
     if (wanted.size() == before)

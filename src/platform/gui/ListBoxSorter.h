@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <functional>
+#include <string_view>
 #include <vector>
 
 // Sorts the rows of a hierarchical list among their siblings, so that every row keeps
@@ -27,10 +28,14 @@ private:
 
     void sortSiblings(int begin, int end);
     bool before(const Subtree& a, const Subtree& b) const;
+    void appendFolded(const QString& text);
+    std::u16string_view folded(size_t row) const;
 
     const ListBoxRows& m_rows;
     bool m_ascending;
     std::vector<QString> m_exact;
-    std::vector<QString> m_folded;
+    // All folded keys in one buffer: one allocation per sort instead of one per row.
+    std::vector<char16_t> m_foldedText;
+    std::vector<uint32_t> m_foldedStart; // one more entry than rows
     std::vector<int> m_result;
 };
