@@ -72,6 +72,9 @@ void ListBoxView::setFirstRow(int row)
 
 void ListBoxView::paintEvent(QPaintEvent* event)
 {
+    // Rows added since the event loop last ran are announced now, so that a forced
+    // repaint shows them too.
+    m_model.settle();
     if (m_look.alternateRows)
         paintStripes();
     QTreeView::paintEvent(event);

@@ -37,7 +37,7 @@ private:
     int triangleRowAt(const QPoint& pos) const;
     void paintStripes();
 
-    const ListBoxModel& m_model;
+    ListBoxModel& m_model;
     const ListBoxLook& m_look;
     ListBoxDelegate* m_delegate;
     const ListBoxSelection* m_selection = nullptr;

@@ -471,6 +471,35 @@ TEST_F(ListBoxTest, EvenRowsAreShadedAndTheShadingFollowsRowIndexes)
     EXPECT_EQ(colourAt(0), base);
 }
 
+TEST_F(ListBoxTest, RowPictureIsDrawnByItsIdAndNewRowsShowAtOnce)
+{
+    list.show();
+    QApplication::processEvents();
+    QPixmap red(16, 16);
+    red.fill(Qt::red);
+    list.setPicture(130, red);
+    ListRow withPicture = makeRow("P");
+    withPicture.picture = 130;
+    ListRow unknownPicture = makeRow("Q");
+    unknownPicture.picture = 131;
+    addRows({withPicture, unknownPicture});
+
+    // No trip through the event loop: a forced repaint already shows the new rows.
+    const QImage image = list.grab().toImage();
+    const int pictureX = 2 + 14 + 8;
+    EXPECT_EQ(QColor(image.pixel(pictureX, 16 + 9)), QColor(Qt::red));
+    EXPECT_NE(QColor(image.pixel(pictureX, 16 + 18 + 9)), QColor(Qt::red));
+}
+
+TEST_F(ListBoxTest, PointerLeavingTheListIsReported)
+{
+    int exits = 0;
+    list.onMouseExit = [&] { ++exits; };
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&list, &leave);
+    EXPECT_EQ(exits, 1);
+}
+
 TEST_F(ListBoxTest, DrawingACellTextReportsIt)
 {
     addRows({makeRow("A"), makeRow("B")});
