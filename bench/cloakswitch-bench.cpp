@@ -83,6 +83,8 @@ int main(int argc, char** argv)
     if (!parse(argc, argv, options))
         return 2;
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("TZ"))
+        qputenv("TZ", ":/etc/localtime");
     const QByteArray home = QDir::tempPath().toUtf8() + "/cloakswitch-bench-home";
     QDir().mkpath(QString::fromUtf8(home + "/Desktop"));
     qputenv("HOME", home);

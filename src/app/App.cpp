@@ -9,10 +9,15 @@ int App::run(int argc, char** argv)
 {
     std::unique_ptr<MenuBar> menu;
     std::unique_ptr<Window1> window;
-    return Application::exec(argc, argv, [&] {
+    auto start = [&] {
         menu = buildMainMenu();
         window = std::make_unique<Window1>(menu.get());
         connectMainMenu(*menu, *window);
         window->show();
-    });
+    };
+    auto finish = [&] {
+        window.reset();
+        menu.reset();
+    };
+    return Application::exec(argc, argv, start, finish);
 }

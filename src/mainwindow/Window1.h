@@ -160,6 +160,7 @@ public:
 
 private:
     void createControls();
+    void installButtonPictures();
     void connectEvents();
     void composeRowPictures();
     void applyTextSize(int size);

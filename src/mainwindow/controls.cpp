@@ -8,6 +8,7 @@
 #include "platform/gui/ListBox.h"
 #include "platform/gui/LittleArrows.h"
 #include "platform/gui/PictButtonClass.h"
+#include "platform/gui/Pictures.h"
 #include "platform/gui/PopupMenu.h"
 #include "platform/gui/PushButton.h"
 #include "platform/gui/Shapes.h"
@@ -151,7 +152,29 @@ void Window1::createControls()
     PrefsButton.reset(named(new PushButton(w, 469, 419, 40, 23, QStringLiteral("環境\r設定")),
                             "PrefsButton", 9, kBottomRight));
 
+    installButtonPictures();
     for (const HelpTag& tag : mainWindowHelpTags())
         if (Control* c = findControl(QString::fromLatin1(tag.control)))
             c->setHelpTag(tag.text);
+}
+
+// The back, forward and trash buttons show their pictures from the start.
+void Window1::installButtonPictures()
+{
+    backArrow = Pictures::get(Pictures::kIcBack);
+    backArrowDim = Pictures::get(Pictures::kIcBackDim);
+    forwardArrow = Pictures::get(Pictures::kIcNext);
+    forwardArrowDim = Pictures::get(Pictures::kIcNextDim);
+    trashPict = Pictures::compose(Pictures::get(Pictures::kIcTrash),
+                                  Pictures::get(Pictures::kIcTrashMask));
+    trashPictDim = Pictures::get(Pictures::kIcTrashDim);
+    const std::tuple<PictButtonClass*, const QPixmap*, const QPixmap*> buttons[] = {
+        {BackButton.get(), &backArrow, &backArrowDim},
+        {ForwardButton.get(), &forwardArrow, &forwardArrowDim},
+        {TrashButton.get(), &trashPict, &trashPictDim}};
+    for (const auto& [button, active, dim] : buttons) {
+        button->activePict = *active;
+        button->inactivePict = *dim;
+        button->Paint();
+    }
 }

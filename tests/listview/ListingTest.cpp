@@ -111,9 +111,9 @@ TEST_F(Listing, RowKindsAndPictures)
 
 TEST_F(Listing, SizesAre64BitAndIncludeTheResourceFork)
 {
-    m_tmp.folder("s");
+    m_tmp.folder("hd/s");
     sparseFile(m_hd + "/s/five", 5'000'000'000LL);
-    m_tmp.file("s/small", QByteArray(999, 'x'));
+    m_tmp.file("hd/s/small", QByteArray(999, 'x'));
     listFolder("s");
     EXPECT_EQ(list().cellText(rowNamed("five"), RowCells::kSize), "5.0 GB");
     EXPECT_EQ(list().cellText(rowNamed("five"), RowCells::kSizeKey), "000,000,005,000,000,000");
@@ -122,10 +122,10 @@ TEST_F(Listing, SizesAre64BitAndIncludeTheResourceFork)
 
 TEST_F(Listing, DisplaySwitchesFilterRows)
 {
-    m_tmp.folder("d");
-    m_tmp.file("d/shown");
-    m_tmp.file("d/hidden");
-    m_tmp.file("d/.DS_Store");
+    m_tmp.folder("hd/d");
+    m_tmp.file("hd/d/shown");
+    m_tmp.file("hd/d/hidden");
+    m_tmp.file("hd/d/.DS_Store");
     setXattr(m_hd + "/d/hidden", "user.com.apple.FinderInfo", finderInfo(0x4000));
     listFolder("d");
     EXPECT_EQ(names(), QStringList({"hidden", "shown"}));
@@ -151,12 +151,12 @@ TEST_F(Listing, DisplaySwitchesFilterRows)
 
 TEST_F(Listing, ChildrenOfAnExpandedRowFollowTheListOrder)
 {
-    m_tmp.folder("e");
-    m_tmp.folder("e/box");
-    m_tmp.file("e/box/b", QByteArray(3000, 'x'));
-    m_tmp.file("e/box/a", QByteArray(10, 'x'));
-    m_tmp.file("e/box/C", QByteArray(200, 'x'));
-    m_tmp.file("e/z");
+    m_tmp.folder("hd/e");
+    m_tmp.folder("hd/e/box");
+    m_tmp.file("hd/e/box/b", QByteArray(3000, 'x'));
+    m_tmp.file("hd/e/box/a", QByteArray(10, 'x'));
+    m_tmp.file("hd/e/box/C", QByteArray(200, 'x'));
+    m_tmp.file("hd/e/z");
     listFolder("e");
     list().setExpanded(rowNamed("box"), true);
     EXPECT_EQ(names(), QStringList({"box", "a", "b", "C", "z"}));
@@ -174,8 +174,8 @@ TEST_F(Listing, ChildrenOfAnExpandedRowFollowTheListOrder)
 
 TEST_F(Listing, VanishedBaseFolderListsItsParent)
 {
-    m_tmp.folder("p");
-    m_tmp.folder("p/gone");
+    m_tmp.folder("hd/p");
+    m_tmp.folder("hd/p/gone");
     listFolder("p");
     w().ResetFileListBox(hd("p/gone"), true); // entry 1, its parent is entry 0
     ASSERT_EQ(w().curBase, 1);
@@ -195,9 +195,9 @@ TEST_F(Listing, VanishedBaseFolderListsItsParent)
 
 TEST_F(Listing, VanishedBaseFolderReplacesTheEntryWhenItsParentIsNotThePreviousOne)
 {
-    m_tmp.folder("q");
-    m_tmp.folder("q/r");
-    m_tmp.folder("q/r/gone");
+    m_tmp.folder("hd/q");
+    m_tmp.folder("hd/q/r");
+    m_tmp.folder("hd/q/r/gone");
     listFolder("q");
     w().ResetFileListBox(hd("q/r/gone"), true);
     ::rmdir((m_hd + "/q/r/gone").constData());

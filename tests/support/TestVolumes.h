@@ -2,6 +2,7 @@
 
 #include "platform/fs/FolderItem.h"
 #include "platform/fs/Volumes.h"
+#include "support/QtPrinters.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -84,12 +84,21 @@ void prepare()
     });
 }
 
-int exec(int argc, char** argv, const std::function<void()>& start)
+int exec(int argc, char** argv, const std::function<void()>& start,
+         const std::function<void()>& finish)
 {
+    // Local time for every date of a listing: without TZ, glibc looks at /etc/localtime
+    // again for each conversion.
+    if (qEnvironmentVariableIsEmpty("TZ"))
+        qputenv("TZ", ":/etc/localtime");
     QApplication app(argc, argv);
     prepare();
     QTimer::singleShot(0, start);
-    return app.exec();
+    const int status = app.exec();
+    // Windows and their timers go while the application object still exists.
+    if (finish)
+        finish();
+    return status;
 }
 
 void quit()
