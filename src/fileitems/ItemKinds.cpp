@@ -41,26 +41,23 @@ bool isPackage(const FolderItemPtr& item)
 RowKind rowKind(const FolderItemPtr& item, bool expandAliases)
 {
     if (!item)
-        return {};
+        return {RowPicture::File, false, false};
     const QByteArray type = item->typeCode();
-    if (hasAppName(*item) || sameCode(type, "APPL"))
-        return {RowPicture::Application, false};
+    const bool appName = hasAppName(*item);
+    if (appName || sameCode(type, "APPL"))
+        return {RowPicture::Application, false, !appName && !isPackage(item)};
     if (sameCode(type, "fapa") || sameCode(type, "adrp"))
-        return {RowPicture::ApplicationAlias, false};
-    if (item->isFolder() ? isPackage(item) : !isContainerAliasType(type))
-        return {item->isAlias() ? RowPicture::FileAlias : RowPicture::File, false};
+        return {RowPicture::ApplicationAlias, false, !isPackage(item)};
+    if (item->isFolder() ? isPackage(item) : !isContainerAliasType(type)) {
+        const RowPicture picture = item->isAlias() ? RowPicture::FileAlias : RowPicture::File;
+        return {picture, false, !item->isFolder()};
+    }
     if (item->isAlias()) {
         const bool volume = sameCode(type, "hdsk");
-        return {volume ? RowPicture::VolumeAlias : RowPicture::FolderAlias, expandAliases};
+        return {volume ? RowPicture::VolumeAlias : RowPicture::FolderAlias, expandAliases,
+                !expandAliases};
     }
-    return {RowPicture::Folder, true};
-}
-
-bool hasNoSize(const FolderItemPtr& item, bool expandAliases)
-{
-    if (!item)
-        return true;
-    return hasAppName(*item) || isPackage(item) || rowKind(item, expandAliases).folderRow;
+    return {RowPicture::Folder, true, false};
 }
 
 } // namespace fileitems

@@ -15,6 +15,7 @@ enum class RowPicture { Application, ApplicationAlias, File, FileAlias, VolumeAl
 struct RowKind {
     RowPicture picture = RowPicture::File;
     bool folderRow = false; // can be expanded
+    bool hasSize = true;    // false: the size columns show "---"
 };
 
 // The first matching rule wins: applications, application aliases, packages and files,
@@ -22,6 +23,9 @@ struct RowKind {
 RowKind rowKind(const FolderItemPtr& item, bool expandAliases);
 
 // Rows that show "---" instead of a size: ".app" names, packages and expandable rows.
-bool hasNoSize(const FolderItemPtr& item, bool expandAliases);
+inline bool hasNoSize(const FolderItemPtr& item, bool expandAliases)
+{
+    return !rowKind(item, expandAliases).hasSize;
+}
 
 } // namespace fileitems

@@ -63,7 +63,7 @@ bool fill(const FolderItemPtr& item, const Filters& filters, ListRow& row)
     row.path = fileitems::makePath(item);
     row.created = item->creationDate().toSecsSinceEpoch();
     row.modified = item->modificationDate().toSecsSinceEpoch();
-    if (!fileitems::hasNoSize(item, filters.expandAliases))
+    if (kind.hasSize)
         row.size = item->dataForkSize() + item->resourceForkSize();
     copyCode(item->creatorCode(), row.creator);
     copyCode(item->typeCode(), row.type);

@@ -97,7 +97,12 @@ const FolderItem::Snapshot& FolderItem::status() const {
     s.statRead = true;
     struct statx st;
     const unsigned mask = STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_MTIME | STATX_BTIME;
-    s.exists = ::statx(AT_FDCWD, m_path.constData(), AT_SYMLINK_NOFOLLOW, mask, &st) == 0;
+    if (s.listedFolder) {
+        const QByteArray name = FolderItemPaths::lastName(m_path);
+        s.exists = ::statx(s.listedFolder->get(), name.constData(), AT_SYMLINK_NOFOLLOW, mask, &st) == 0;
+    } else {
+        s.exists = ::statx(AT_FDCWD, m_path.constData(), AT_SYMLINK_NOFOLLOW, mask, &st) == 0;
+    }
     if (!s.exists)
         return s;
     s.mode = st.stx_mode;
@@ -108,12 +113,21 @@ const FolderItem::Snapshot& FolderItem::status() const {
     return s;
 }
 
+const Volume* FolderItem::volume() const {
+    Volumes::List now = Volumes::current();
+    if (now != m_volumes) {
+        m_volume = now ? Volumes::locate(*now, m_path) : nullptr;
+        m_volumes = std::move(now);
+    }
+    return m_volume;
+}
+
 FinderInfoHints FolderItem::infoHints() const {
     FinderInfoHints hints;
     hints.companionExists = snap().companionExists;
     hints.isSymlink = isSymlink();
-    const auto volume = Volumes::forPath(m_path);
-    hints.onHfsPlus = volume && volume->fsType == "hfsplus";
+    const Volume* v = volume();
+    hints.onHfsPlus = v && v->fsType == "hfsplus";
     return hints;
 }
 
@@ -130,19 +144,19 @@ void FolderItem::refresh() {
 }
 
 QString FolderItem::name() const {
-    if (const auto volume = Volumes::forPath(m_path); volume && volume->mountPoint == m_path)
-        return volume->name;
+    if (const Volume* v = volume(); v && v->mountPoint == m_path)
+        return v->name;
     return NameCodec::fromBytes(FolderItemPaths::lastName(m_path));
 }
 
 int FolderItem::volumeRef() const {
-    const auto volume = Volumes::forPath(m_path);
-    return volume ? volume->ref : 0;
+    const Volume* v = volume();
+    return v ? v->ref : 0;
 }
 
 bool FolderItem::isVolumeRoot() const {
-    const auto volume = Volumes::forPath(m_path);
-    return volume && volume->mountPoint == m_path;
+    const Volume* v = volume();
+    return v && v->mountPoint == m_path;
 }
 
 FolderItemPtr FolderItem::parent() const {
@@ -194,10 +208,10 @@ QDateTime FolderItem::creationDate() const {
     const Snapshot& s = status();
     if (!s.exists)
         return {};
-    return QDateTime::fromMSecsSinceEpoch(s.birthMs.value_or(s.mtimeMs));
+    return QDateTime::fromMSecsSinceEpoch(s.birthMs.value_or(s.mtimeMs), Qt::UTC);
 }
 
 QDateTime FolderItem::modificationDate() const {
     const Snapshot& s = status();
-    return s.exists ? QDateTime::fromMSecsSinceEpoch(s.mtimeMs) : QDateTime();
+    return s.exists ? QDateTime::fromMSecsSinceEpoch(s.mtimeMs, Qt::UTC) : QDateTime();
 }

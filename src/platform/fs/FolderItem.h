@@ -12,6 +12,7 @@
 #include <vector>
 
 class FolderItem;
+struct Volume;
 using FolderItemPtr = std::shared_ptr<FolderItem>;
 
 // One file, folder, link, alias file or volume root, named by an absolute canonical POSIX
@@ -95,9 +96,15 @@ class FolderItem : public std::enable_shared_from_this<FolderItem> {
     Status changeFinderInfo(const std::function<void(FinderInfo&)>& change);
     Status setCode(const QByteArray& code, bool isType);
     FolderItemPtr lookUp(const QString& nameOrPath) const;
+    // The item's volume, looked up again only when the volume list changed: rows ask
+    // for it constantly.
+    const Volume* volume() const;
 
     QByteArray m_path;
     mutable std::unique_ptr<Snapshot> m_snap;
+    mutable std::shared_ptr<const std::vector<Volume>> m_volumes;
+    mutable const Volume* m_volume = nullptr;
     std::vector<QByteArray> m_entries; // names from the last count()
+    std::shared_ptr<const class UniqueFd> m_listedFd; // the folder read by count()
     std::vector<bool> m_entryHasCompanion;
 };

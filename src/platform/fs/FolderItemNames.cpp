@@ -88,18 +88,23 @@ QString FolderItem::displayName() const {
 }
 
 QString FolderItem::absolutePath() const {
-    const auto volume = Volumes::forPath(m_path);
+    const Volume* volume = this->volume();
     if (!volume)
         return {};
     QString path = QString(volume->name).replace(':', '/') + ':';
     if (m_path == volume->mountPoint)
         return path;
-    const QByteArray inside =
-        m_path.mid(volume->mountPoint == "/" ? 1 : volume->mountPoint.size() + 1);
-    QStringList names;
-    for (const QByteArray& name : inside.split('/'))
-        names.append(toColonName(name));
-    path += names.join(':');
+    // Names cannot hold "/", so the whole inside path decodes at once; then ":" in a
+    // name becomes "/" and each "/" between names a ":".
+    QString inside = NameCodec::fromBytes(
+        m_path.mid(volume->mountPoint == "/" ? 1 : volume->mountPoint.size() + 1));
+    for (QChar& c : inside) {
+        if (c == QLatin1Char(':'))
+            c = QLatin1Char('/');
+        else if (c == QLatin1Char('/'))
+            c = QLatin1Char(':');
+    }
+    path += inside;
     return isFolder() ? path + ':' : path;
 }
 

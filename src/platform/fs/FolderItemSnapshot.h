@@ -2,14 +2,19 @@
 
 #include "platform/fs/FinderInfoStore.h"
 #include "platform/fs/FolderItem.h"
+#include "platform/fs/UniqueFd.h"
 
+#include <memory>
 #include <optional>
 #include <sys/types.h>
 
 // What a FolderItem learnt about its item, each part read once on first use.
 struct FolderItem::Snapshot {
-    // From the folder listing that produced the item, before anything is read.
+    // From the folder listing that produced the item, before anything is read: the
+    // listed folder stays open so that the item's status is asked relative to it,
+    // sparing the kernel a walk of the whole path per entry.
     std::optional<bool> companionExists;
+    std::shared_ptr<const UniqueFd> listedFolder;
 
     bool statRead = false;
     bool exists = false;

@@ -19,9 +19,11 @@ struct DirCloser {
 int FolderItem::count() {
     m_entries.clear();
     m_entryHasCompanion.clear();
+    m_listedFd.reset();
     UniqueFd fd(::open(m_path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (!fd.valid())
         return 0;
+    m_listedFd = std::make_shared<const UniqueFd>(::fcntl(fd.get(), F_DUPFD_CLOEXEC, 0));
     std::unique_ptr<DIR, DirCloser> dir(::fdopendir(fd.get()));
     if (!dir)
         return 0;
@@ -48,5 +50,7 @@ FolderItemPtr FolderItem::item(int index) {
         return nullptr;
     auto item = std::make_shared<FolderItem>(FolderItemPaths::join(m_path, m_entries[index - 1]));
     item->snap().companionExists = m_entryHasCompanion[index - 1];
+    if (m_listedFd && m_listedFd->valid())
+        item->snap().listedFolder = m_listedFd;
     return item;
 }

@@ -13,7 +13,7 @@
 
 namespace {
 
-using VolumeList = std::shared_ptr<const std::vector<Volume>>;
+using VolumeList = Volumes::List;
 
 // Rows ask for their volume constantly; a poll per question would cost a system call
 // per row, so mountinfo is polled at most this often.
@@ -125,13 +125,22 @@ FolderItemPtr Volumes::root(int index) {
     return std::make_shared<FolderItem>(volumes[index].mountPoint);
 }
 
-std::optional<Volume> Volumes::forPath(const QByteArray& canonicalPath) {
+Volumes::List Volumes::current() {
+    return state().current();
+}
+
+const Volume* Volumes::locate(const std::vector<Volume>& volumes, const QByteArray& canonicalPath) {
     const Volume* best = nullptr;
-    for (const Volume& v : list()) {
+    for (const Volume& v : volumes) {
         if (contains(v.mountPoint, canonicalPath) &&
             (!best || v.mountPoint.size() > best->mountPoint.size()))
             best = &v;
     }
+    return best;
+}
+
+std::optional<Volume> Volumes::forPath(const QByteArray& canonicalPath) {
+    const Volume* best = locate(list(), canonicalPath);
     return best ? std::optional<Volume>(*best) : std::nullopt;
 }
 

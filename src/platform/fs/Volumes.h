@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -17,6 +18,13 @@ struct Volume {
 // The mounted volumes, start-up volume first. The list is read again only when
 // /proc/self/mountinfo says it changed (or the test table changed).
 namespace Volumes {
+
+// The list as it stands; the same pointer until the mounts (or the test table) change.
+using List = std::shared_ptr<const std::vector<Volume>>;
+List current();
+// The listed volume whose mount point is the longest prefix of the path; none when no
+// volume holds it. The pointer lives as long as the list.
+const Volume* locate(const std::vector<Volume>& volumes, const QByteArray& canonicalPath);
 
 const std::vector<Volume>& list();
 int count();
