@@ -150,13 +150,23 @@ public:
     void LittleArrows1_Up();
     void LittleArrows1_Down();
 
-    // ---- hooks of navigation, filled as navigation grows (navigation/) ----------------
+    // ---- volume, path and history pop-ups, back and forward (navigation/) -------------
     void OptimizeVolpop();
     void setPathName(const FolderItemPtr& folder);
     void addHistory();
+    void connectNavigationEvents();
 
-    // ---- Finder information editing (finderinfo/) ------------------------------------
+    // ---- preferences, alias jump, double-click (prefs/, navigation/, finder/) --------
+    void connectPrefsEvents();
+
+    // ---- dialogs, About and help (dialogs/, app/) -------------------------------------
+    void connectDialogEvents();
+
+    // ---- visibility toggle (finderinfo/) ----------------------------------------------
     void CloakswitchButton_Action();
+
+    // ---- rename and creator/type change (finderinfo/, fileops/) ----------------------
+    void connectEditingEvents();
 
 private:
     void createControls();

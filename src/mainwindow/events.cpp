@@ -39,6 +39,12 @@ void Window1::connectEvents()
     LittleArrows1->onDown = [this] { LittleArrows1_Down(); };
     PrefsButton->onMouseEnter = [this] { PrefsButton_MouseEnter(); };
     HelpButton->onAction = [this] { HelpButton_Action(); };
+    CloakswitchButton->onAction = [this] { CloakswitchButton_Action(); };
+
+    connectNavigationEvents();
+    connectPrefsEvents();
+    connectDialogEvents();
+    connectEditingEvents();
 }
 
 void Window1::FileListBox_Open()

@@ -1,0 +1,3 @@
+#include "mainwindow/Window1.h"
+
+void Window1::connectEditingEvents() {}
