@@ -21,7 +21,4 @@ public:
     std::unique_ptr<StaticText> InquiryText;
     std::unique_ptr<PushButton> CancelButton;
     std::unique_ptr<PushButton> OkButton;
-
-    void OkButton_Action();
-    void CancelButton_Action();
 };

@@ -70,6 +70,19 @@ void ModalWindow::setSize(int width, int height)
     surface()->setFixedSize(width, height);
 }
 
+void ModalWindow::setResizable(bool resizable)
+{
+    if (!resizable) {
+        m_frame->layout()->setSizeConstraint(QLayout::SetFixedSize);
+        surface()->setFixedSize(width(), height());
+        return;
+    }
+    surface()->setMinimumSize(0, 0);
+    surface()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // The frame follows the limits the window then sets on its client area.
+    m_frame->layout()->setSizeConstraint(QLayout::SetMinAndMaxSize);
+}
+
 void ModalWindow::close()
 {
     m_closeRequested = true;

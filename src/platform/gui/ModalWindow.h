@@ -27,6 +27,8 @@ public:
     // responder's record.
     QStringList shownTexts() const;
     void setSize(int width, int height); // modal windows keep their size
+    // Lets the user resize the window between its minimum and maximum sizes.
+    void setResizable(bool resizable);
 
     // Gives the window that was in front before a modal interaction its activation back,
     // raising its onActivate itself where the window system does not.

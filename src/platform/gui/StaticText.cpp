@@ -62,6 +62,18 @@ void StaticText::setTextColor(const QColor& color)
     label()->setPalette(pal);
 }
 
+void StaticText::setUnderline(bool underline)
+{
+    QFont f = label()->font();
+    f.setUnderline(underline);
+    label()->setFont(f);
+}
+
+void StaticText::setCursor(const QCursor& cursor)
+{
+    label()->setCursor(cursor);
+}
+
 void StaticText::textSizeChanged()
 {
     label()->update();

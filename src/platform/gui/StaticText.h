@@ -2,6 +2,7 @@
 
 #include "platform/gui/Control.h"
 
+class QCursor;
 class QLabel;
 
 // A static text; "\r" breaks lines, long texts wrap when multiLine is set.
@@ -16,6 +17,8 @@ public:
     void setMultiLine(bool multiLine);
     void setAlignment(Qt::Alignment alignment);
     void setTextColor(const QColor& color);
+    void setUnderline(bool underline);
+    void setCursor(const QCursor& cursor); // the pointer's shape while over the text
 
     std::function<bool(int x, int y)> onMouseDown; // control coordinates
 
