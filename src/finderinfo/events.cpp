@@ -1,3 +1,9 @@
 #include "mainwindow/Window1.h"
 
-void Window1::connectEditingEvents() {}
+#include "platform/gui/PushButton.h"
+
+void Window1::connectEditingEvents()
+{
+    NameChangeButton->onAction = [this] { NameChangeButton_Action(); };
+    TypeChangeButton->onAction = [this] { TypeChangeButton_Action(); };
+}

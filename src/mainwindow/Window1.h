@@ -152,21 +152,65 @@ public:
 
     // ---- volume, path and history pop-ups, back and forward (navigation/) -------------
     void OptimizeVolpop();
+    bool isVrefOk() const;
+    void VolPop_Change();
+    void VolPop_MouseEnter();
     void setPathName(const FolderItemPtr& folder);
+    void PathPop_Change();
+    void BaseDropBox_Open();
+    void BaseDropBox_DropObject(const std::vector<FolderItemPtr>& items);
     void addHistory();
+    void optHistoryPop();
+    void HistoryPop_Change();
+    bool RemoveAbnormal(int direction);
+    void removePosition(int index);
+    void BackButton_Action();
+    void ForwardButton_Action();
+    void jumpHistory(const QString& label);
+    bool isRequestedContextMenu();
+    void ContextualMenu1_Action(const QString& entry);
     void connectNavigationEvents();
 
     // ---- preferences, alias jump, double-click (prefs/, navigation/, finder/) --------
     void connectPrefsEvents();
+    void savePrefs();
+    void loadPrefs();
+    void Timer6_Action();
+    void AppPrefs_Action();
+    void PrefsButton_Action();
+    void JumpEntityButton_Action();
+    FolderItemPtr getEntityFolderItem(const FolderItemPtr& item) const;
+    void dispEntity(const FolderItemPtr& item);
+    void FileListBox_DoubleClick();
+    std::vector<CheckBox*> prefsCheckBoxes() const; // in the order the preferences keep
+    void showPrefsWindow();
+    void selectRowAlone(int row);
+    std::shared_ptr<class PrefsWindow> m_prefsWindow; // made on first use, then kept
 
     // ---- dialogs, About and help (dialogs/, app/) -------------------------------------
     void connectDialogEvents();
+    bool AppleIAbout_Action();
+    bool HelpManual_Action();
+    // Each made on first use and kept until the window goes, which is before the
+    // application does. Shared pointers let this header name the classes only.
+    class AboutWindow& aboutWindow();
+    class FLHelpWindow& helpWindow();
+    std::shared_ptr<AboutWindow> m_aboutWindow;
+    std::shared_ptr<FLHelpWindow> m_helpWindow;
 
     // ---- visibility toggle (finderinfo/) ----------------------------------------------
     void CloakswitchButton_Action();
 
     // ---- rename and creator/type change (finderinfo/, fileops/) ----------------------
     void connectEditingEvents();
+    void NameChangeButton_Action();
+    void TypeChangeButton_Action();
+    // Free names and system-prepared items; they read the file system, change nothing.
+    static QString uniqueName(const FolderItemPtr& folder, const QString& name);
+    static bool isReservedName(const FolderItemPtr& item);
+    // The one creator/type dialog, made on first use and kept (hidden) afterwards.
+    class TypeChangeWindow& typeChangeWindow();
+    std::shared_ptr<class TypeChangeWindow> m_typeChangeWindow;
 
 private:
     void createControls();
