@@ -32,6 +32,7 @@ void Window1::NameChangeButton_Action()
     const QString untouched = dialog.newName->text();
     dialog.newName->selectAll();
     dialog.newName->setFocus();
+    globals::retOk = false; // a dialog ended by other means than its buttons changes nothing
     dialog.showModal();
     if (!globals::retOk)
         return;

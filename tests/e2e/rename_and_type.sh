@@ -1,0 +1,90 @@
+#!/bin/sh
+# A new user renames a file through the rename dialog, then gives another file a new
+# creator and type through the creator/type dialog; cloakswitch-info then shows the new
+# name and codes, and both files keep their modification dates.
+# Arguments: the built cloakswitch and cloakswitch-info.
+set -u
+if [ -z "${CS_E2E_INNER:-}" ]; then
+    CS_E2E_INNER=1 exec timeout 55 xvfb-run -a -s "-screen 0 1024x768x24" sh "$0" "$@"
+fi
+program=$(realpath "$1")
+info=$(realpath "$2")
+work=$(mktemp -d /tmp/cs-e2e-edit.XXXXXX)
+shots=$(pwd)
+export HOME="$work/home"
+export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share"
+unset XDG_DESKTOP_DIR XDG_DOCUMENTS_DIR
+mkdir -p "$HOME/Desktop"
+printf 'first' >"$HOME/a.txt"
+printf 'second' >"$HOME/b.txt"
+touch -d '2001-02-03 04:05:06' "$HOME/a.txt" "$HOME/b.txt"
+pid=""
+
+fail() {
+    echo "rename_and_type: $*" >&2
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    rm -rf "$work"
+    exit 1
+}
+
+# Field 4 of cloakswitch-info is the modification date, 6 the creator, 7 the type.
+field() { "$info" "$1" | cut -f"$2"; }
+date_a=$(field "$HOME/a.txt" 4)
+date_b=$(field "$HOME/b.txt" 4)
+
+"$program" >"$work/log" 2>&1 &
+pid=$!
+wid=$(timeout 20 xdotool search --sync --name 'home$' | head -n1)
+[ -n "$wid" ] || fail "the main window did not appear listing the home folder"
+sleep 1
+# The client area is 450 high; a menu bar above it shifts every control down.
+eval "$(xdotool getwindowgeometry --shell "$wid")"
+top=$((HEIGHT - 450))
+click_at() { xdotool mousemove --window "$wid" "$1" $(($2 + top)) click 1; sleep 0.5; }
+# The list starts at 40 with a 16-pixel header; rows are 18 high, sorted by name:
+# a.txt, b.txt, Desktop.
+row_y() { echo $((40 + 16 + 18 * $1 + 9)); }
+dialog() {
+    d=$(timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n1)
+    [ -n "$d" ] || fail "the dialog \"$1\" did not appear"
+    sleep 0.5
+    echo "$d"
+}
+
+# Rename: the write switch on, the first row, the rename button, a new name, Return.
+click_at 200 398
+click_at 100 "$(row_y 0)"
+click_at 338 398
+rename=$(dialog 'File/Folder')
+xdotool mousemove --window "$rename" 200 138 click 1 key ctrl+a type --delay 40 'renamed.txt'
+sleep 0.3
+import -window root "$shots/e2e-rename-dialog.png" 2>/dev/null
+xdotool key Return
+sleep 1
+[ -e "$HOME/renamed.txt" ] || fail "a.txt was not renamed to renamed.txt ($(ls "$HOME" | tr '\n' ' '))"
+[ -e "$HOME/a.txt" ] && fail "a.txt is still there beside renamed.txt"
+[ "$(field "$HOME/renamed.txt" 2)" = "renamed.txt" ] || fail "cloakswitch-info does not show the new name"
+[ "$(field "$HOME/renamed.txt" 4)" = "$date_a" ] || fail "renaming changed the modification date"
+
+# Creator and type: the type-change switch on, b.txt (now the first row), the button,
+# both fields typed, then the execute button.
+click_at 272 432
+click_at 100 "$(row_y 0)"
+click_at 91 398
+change=$(dialog 'タイプの変更')
+xdotool mousemove --window "$change" 72 162 click 1 key ctrl+a type --delay 40 'ABCD'
+xdotool mousemove --window "$change" 307 162 click 1 key ctrl+a type --delay 40 'WXYZ'
+sleep 0.3
+import -window root "$shots/e2e-type-dialog.png" 2>/dev/null
+xdotool mousemove --window "$change" 324 270 click 1
+sleep 1
+import -window root "$shots/e2e-rename-and-type.png" 2>/dev/null
+[ "$(field "$HOME/b.txt" 6)" = "ABCD" ] || fail "creator of b.txt is '$(field "$HOME/b.txt" 6)', not ABCD"
+[ "$(field "$HOME/b.txt" 7)" = "WXYZ" ] || fail "type of b.txt is '$(field "$HOME/b.txt" 7)', not WXYZ"
+[ "$(field "$HOME/b.txt" 4)" = "$date_b" ] || fail "the code change altered the modification date"
+[ "$(field "$HOME/renamed.txt" 6)" != "ABCD" ] || fail "the renamed file got the codes too"
+
+kill "$pid" 2>/dev/null
+wait "$pid" 2>/dev/null
+rm -rf "$work"
+echo "rename_and_type: ok (screenshots e2e-rename-dialog.png, e2e-type-dialog.png)"
