@@ -25,8 +25,13 @@ std::unique_ptr<MenuBar> buildMainMenu()
     return bar;
 }
 
-void connectMainMenu(MenuBar&, Window1&)
+void connectMainMenu(MenuBar& menu, Window1& window)
 {
-    // FIXME: the help, preferences and About windows are not built yet; their items
-    // stay enabled and do nothing until then.
+    // FIXME: the help and About windows are not built yet; their items stay enabled and
+    // do nothing until then.
+    if (MenuItem* prefs = menu.item(QStringLiteral("AppPrefs")))
+        prefs->onAction = [&window] {
+            window.AppPrefs_Action();
+            return true;
+        };
 }

@@ -125,7 +125,7 @@ bool Window1::CancelClose(bool appQuitting)
 
 void Window1::Close()
 {
-    // FIXME: the preferences are saved here once the preferences store exists.
+    savePrefs();
 }
 
 bool Window1::KeyDown(const QString&, int)

@@ -7,6 +7,7 @@
 #include "platform/gui/LittleArrows.h"
 #include "platform/gui/PushButton.h"
 #include "platform/gui/Timer.h"
+#include "prefs/PrefsCore.h"
 
 // Routes the platform's events to the window's handlers.
 void Window1::connectEvents()
@@ -79,8 +80,9 @@ void Window1::FileListBox_MouseExit()
 
 void Window1::PrefsButton_MouseEnter()
 {
-    // FIXME: reads the preferences' start-up choice once the preferences store exists.
-    PrefsButton->setHelpTag(QStringLiteral("現在の設定：『常にデフォルトで起動』"));
+    PrefsButton->setHelpTag(globals::Prefs.customOpen
+                                ? QStringLiteral("現在の設定：『前回の状態で起動』")
+                                : QStringLiteral("現在の設定：『常にデフォルトで起動』"));
 }
 
 void Window1::HelpButton_Action()
