@@ -36,7 +36,7 @@ for i in $(seq 50); do [ -s "$WORK/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$WORK/display")"
 
 # Starts the program and waits for a window whose title ends with $1 (the listed
-# folder's name); sets WID and TOP (the height of the menu bar above the client area).
+# folder's name); sets WID and its frame X, Y, WIDTH, HEIGHT.
 start() {
     "$PROGRAM" >"$WORK/app.log" 2>&1 &
     APP_PID=$!
@@ -44,7 +44,6 @@ start() {
     [ -n "$WID" ] || fail "no window titled ...$1"
     xdotool windowfocus --sync "$WID" 2>/dev/null
     eval "$(xdotool getwindowgeometry --shell "$WID")"
-    TOP=$((HEIGHT - 450))
     sleep 0.5
 }
 waitTitle() {
@@ -54,9 +53,14 @@ waitTitle() {
     done
     fail "the window's title is '$(xdotool getwindowname "$WID")', not ...$1"
 }
-# Clicks at client-area coordinates of the main window.
+# Clicks at client-area coordinates of the main window (the client area's place in
+# the frame, LEFT and TOP, is learnt from the saved window bounds).
 click() {
-    xdotool mousemove --window "$WID" "$1" $(($2 + TOP)) click ${3:-1}
+    xdotool mousemove $((X + LEFT + $1)) $((Y + TOP + $2)) click ${3:-1}
+}
+# Clicks a control anchored to the bottom right, by its distance to those edges.
+clickFromBottomRight() {
+    xdotool mousemove $((X + WIDTH - $1)) $((Y + HEIGHT - $2)) click 1
 }
 quit() {
     xdotool windowfocus --sync "$WID" 2>/dev/null
@@ -66,6 +70,7 @@ quit() {
     APP_PID=
 }
 lines() { python3 -c 'import sys; print(len(open(sys.argv[1], "rb").read().split(b"\r")))' "$PREFS"; }
+line() { python3 -c 'import sys; print(open(sys.argv[1], "rb").read().split(b"\r")[int(sys.argv[2]) - 1].decode())' "$PREFS" "$1"; }
 lastLine() { python3 -c 'import sys; print(open(sys.argv[1], "rb").read().split(b"\r")[-1].decode())' "$PREFS"; }
 
 # 1. First start and Ctrl+Q: the one line "false".
@@ -76,7 +81,7 @@ quit "first start"
 
 # 2. The preferences window: "前回の状態で起動" and "保存" write sixteen lines at once.
 start home
-click 489 430
+clickFromBottomRight $((620 - 469 - 20)) $((450 - 419 - 11)) # "環境設定" button
 DIALOG=$(timeout 5 xdotool search --sync --onlyvisible --name '^環境設定$' | head -n 1)
 [ -n "$DIALOG" ] || fail "the preferences window did not open"
 sleep 0.3
@@ -86,6 +91,9 @@ xdotool mousemove --window "$DIALOG" 235 170 click 1
 for i in $(seq 30); do [ "$(lines)" = 16 ] && break; sleep 0.1; done
 [ "$(lines)" = 16 ] || fail "the preferences window wrote $(lines) lines, not 16"
 lastLine | grep -q ':home:$' || fail "line 16 is '$(lastLine)', not the home folder"
+LEFT=$(($(line 10) - X))
+TOP=$(($(line 11) - Y))
+[ "$(line 12)" -ge 620 ] && [ "$(line 13)" -ge 300 ] || fail "saved size $(line 12) x $(line 13)"
 
 # Into "sub" by double-click (its row is the first: the home holds nothing else shown).
 click 60 65 "--repeat 2 --delay 80 1"
