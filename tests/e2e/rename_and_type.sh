@@ -1,7 +1,7 @@
 #!/bin/sh
-# A new user renames a file through the rename dialog, then gives another file a new
-# creator and type through the creator/type dialog; cloakswitch-info then shows the new
-# name and codes, and both files keep their modification dates.
+# A new user renames a file through the rename dialog, then gives it a new creator and
+# type through the creator/type dialog; cloakswitch-info then shows the new name and
+# codes and the same modification date, and the other file is untouched.
 # Arguments: the built cloakswitch and cloakswitch-info.
 set -u
 if [ -z "${CS_E2E_INNER:-}" ]; then
@@ -22,6 +22,7 @@ pid=""
 
 fail() {
     echo "rename_and_type: $*" >&2
+    import -window root "$shots/e2e-rename-and-type-failed.png" 2>/dev/null
     [ -n "$pid" ] && kill "$pid" 2>/dev/null
     rm -rf "$work"
     exit 1
@@ -37,41 +38,44 @@ pid=$!
 wid=$(timeout 20 xdotool search --sync --name 'home$' | head -n1)
 [ -n "$wid" ] || fail "the main window did not appear listing the home folder"
 sleep 1
-# The client area is 450 high; a menu bar above it shifts every control down.
+# The window's menu bar (18 pixels) sits above the client area: the list moves down by
+# it, while the bottom rows keep their distance to the window's bottom edge.
 eval "$(xdotool getwindowgeometry --shell "$wid")"
-top=$((HEIGHT - 450))
-click_at() { xdotool mousemove --window "$wid" "$1" $(($2 + top)) click 1; sleep 0.5; }
-# The list starts at 40 with a 16-pixel header; rows are 18 high, sorted by name:
-# a.txt, b.txt, Desktop.
-row_y() { echo $((40 + 16 + 18 * $1 + 9)); }
+menu=18
+bottom=$((HEIGHT - 450))
+click_at() { xdotool mousemove --window "$wid" "$1" "$2" click 1; sleep 0.5; }
+click_bottom() { click_at "$1" $(($2 + bottom)); }
+# The list starts at 40 with a 16-pixel header; rows are 18 high. Sorted by name either
+# way, the middle row of a.txt, b.txt and Desktop is b.txt.
+row_y() { echo $((menu + 40 + 16 + 18 * $1 + 9)); }
 dialog() {
     d=$(timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n1)
-    [ -n "$d" ] || fail "the dialog \"$1\" did not appear"
+    [ -n "$d" ] || return 1
     sleep 0.5
     echo "$d"
 }
 
 # Rename: the write switch on, the first row, the rename button, a new name, Return.
-click_at 200 398
-click_at 100 "$(row_y 0)"
-click_at 338 398
-rename=$(dialog 'File/Folder')
+click_bottom 200 398
+click_at 100 "$(row_y 1)"
+click_bottom 338 398
+rename=$(dialog 'File/Folder') || fail "the rename dialog did not appear"
 xdotool mousemove --window "$rename" 200 138 click 1 key ctrl+a type --delay 40 'renamed.txt'
 sleep 0.3
 import -window root "$shots/e2e-rename-dialog.png" 2>/dev/null
 xdotool key Return
 sleep 1
-[ -e "$HOME/renamed.txt" ] || fail "a.txt was not renamed to renamed.txt ($(ls "$HOME" | tr '\n' ' '))"
-[ -e "$HOME/a.txt" ] && fail "a.txt is still there beside renamed.txt"
+[ -e "$HOME/renamed.txt" ] || fail "b.txt was not renamed to renamed.txt ($(ls "$HOME" | tr '\n' ' '))"
+[ -e "$HOME/b.txt" ] && fail "b.txt is still there beside renamed.txt"
 [ "$(field "$HOME/renamed.txt" 2)" = "renamed.txt" ] || fail "cloakswitch-info does not show the new name"
-[ "$(field "$HOME/renamed.txt" 4)" = "$date_a" ] || fail "renaming changed the modification date"
+[ "$(field "$HOME/renamed.txt" 4)" = "$date_b" ] || fail "renaming changed the modification date"
 
-# Creator and type: the type-change switch on, b.txt (now the first row), the button,
+# Creator and type: the type-change switch on, renamed.txt (the middle row), the button,
 # both fields typed, then the execute button.
-click_at 272 432
-click_at 100 "$(row_y 0)"
-click_at 91 398
-change=$(dialog 'タイプの変更')
+click_bottom 272 432
+click_at 100 "$(row_y 1)"
+click_bottom 91 398
+change=$(dialog 'タイプの変更') || fail "the creator/type dialog did not appear"
 xdotool mousemove --window "$change" 72 162 click 1 key ctrl+a type --delay 40 'ABCD'
 xdotool mousemove --window "$change" 307 162 click 1 key ctrl+a type --delay 40 'WXYZ'
 sleep 0.3
@@ -79,10 +83,12 @@ import -window root "$shots/e2e-type-dialog.png" 2>/dev/null
 xdotool mousemove --window "$change" 324 270 click 1
 sleep 1
 import -window root "$shots/e2e-rename-and-type.png" 2>/dev/null
-[ "$(field "$HOME/b.txt" 6)" = "ABCD" ] || fail "creator of b.txt is '$(field "$HOME/b.txt" 6)', not ABCD"
-[ "$(field "$HOME/b.txt" 7)" = "WXYZ" ] || fail "type of b.txt is '$(field "$HOME/b.txt" 7)', not WXYZ"
-[ "$(field "$HOME/b.txt" 4)" = "$date_b" ] || fail "the code change altered the modification date"
-[ "$(field "$HOME/renamed.txt" 6)" != "ABCD" ] || fail "the renamed file got the codes too"
+r="$HOME/renamed.txt"
+[ "$(field "$r" 6)" = "ABCD" ] || fail "creator of renamed.txt is '$(field "$r" 6)', not ABCD"
+[ "$(field "$r" 7)" = "WXYZ" ] || fail "type of renamed.txt is '$(field "$r" 7)', not WXYZ"
+[ "$(field "$r" 4)" = "$date_b" ] || fail "the code change altered the modification date"
+[ "$(field "$HOME/a.txt" 6)" != "ABCD" ] || fail "a.txt got the codes too"
+[ "$(field "$HOME/a.txt" 4)" = "$date_a" ] || fail "a.txt's modification date changed"
 
 kill "$pid" 2>/dev/null
 wait "$pid" 2>/dev/null
