@@ -27,8 +27,8 @@ std::unique_ptr<MenuBar> buildMainMenu()
 
 void connectMainMenu(MenuBar& menu, Window1& window)
 {
-    // FIXME: the help and About windows are not built yet; their items stay enabled and
-    // do nothing until then.
+    menu.item(QStringLiteral("HelpManual"))->onAction = [&window] { return window.HelpManual_Action(); };
+    menu.item(QStringLiteral("AppleIAbout"))->onAction = [&window] { return window.AppleIAbout_Action(); };
     if (MenuItem* prefs = menu.item(QStringLiteral("AppPrefs")))
         prefs->onAction = [&window] {
             window.AppPrefs_Action();

@@ -87,5 +87,5 @@ void Window1::PrefsButton_MouseEnter()
 
 void Window1::HelpButton_Action()
 {
-    // FIXME: shows the operating manual once the help window exists.
+    HelpManual_Action();
 }
