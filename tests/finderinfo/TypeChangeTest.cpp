@@ -238,6 +238,7 @@ TEST_F(TypeChange, AnAliasHasItsOwnCodesChanged)
     m_tmp.folder("hd/t/dir");
     ASSERT_EQ(::symlink((m_hd + "/t/original").constData(), (m_hd + "/t/alias").constData()), 0);
     ASSERT_EQ(::symlink((m_hd + "/t/dir").constData(), (m_hd + "/t/dir alias").constData()), 0);
+    listFolder("t");
     w().ExpandAliases->setValue(false);
     const bool shown = run({"alias", "dir alias"}, [](TypeChangeWindow& d) {
         EXPECT_EQ(d.numOfDeal->text(), "2") << "an alias of a folder is a file here";

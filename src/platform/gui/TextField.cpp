@@ -3,6 +3,7 @@
 #include "platform/gui/KeyMapping.h"
 #include "platform/gui/WindowBase.h"
 
+#include <QDragMoveEvent>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 
@@ -48,6 +49,7 @@ TextField::TextField(WindowBase& window, int left, int top, int width, int heigh
     e->setTabChangesFocus(true);
     if (!multiLine)
         e->document()->setDocumentMargin(2);
+    e->viewport()->installEventFilter(this);
     connect(e, &QPlainTextEdit::textChanged, this, [this] {
         if (onTextChange)
             onTextChange();
@@ -107,4 +109,25 @@ void TextField::setFocus()
 void TextField::textSizeChanged()
 {
     edit()->document()->setDefaultFont(edit()->font());
+}
+
+bool TextField::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != edit()->viewport())
+        return Control::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::DragMove:
+        // A file held over the field is not text to place: the caret stays where it is.
+        if (!acceptsFileDrops())
+            return false;
+        static_cast<QDragMoveEvent*>(event)->acceptProposedAction();
+        return true;
+    case QEvent::DragEnter:
+    case QEvent::DragLeave:
+    case QEvent::Drop:
+        // Without this a dropped file would be inserted as the text of its URL.
+        return Control::eventFilter(edit(), event);
+    default:
+        return false;
+    }
 }

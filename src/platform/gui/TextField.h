@@ -26,6 +26,8 @@ public:
 
 protected:
     void textSizeChanged() override;
+    // Drags arrive at the edit's viewport; a field that takes file drops takes them there.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QPlainTextEdit* edit() const;
