@@ -24,13 +24,14 @@
 Window1::Window1(MenuBar* menuBar)
 {
     setTitle(QStringLiteral("Cloakswitch"));
+    // The menu bar first, so that the size below is the client area's.
+    if (menuBar)
+        setMenuBar(menuBar);
     setSize(620, 450);
     setMinimumSize(620, 300);
     setMaximumSize(32000, 32000);
     setBackColor(rgb(0xCCCCCC));
     setResizable(true);
-    if (menuBar)
-        setMenuBar(menuBar);
     createControls();
     connectEvents();
     FileListBox_Open();

@@ -103,6 +103,11 @@ const ListRow& ListBox::row(int index) const
     return m_model->row(index);
 }
 
+void ListBox::setCellUnderline(int row, bool underline)
+{
+    m_model->setUnderline(row, underline);
+}
+
 QString ListBox::cellText(int row, int column) const
 {
     return m_model->cellText(row, column);

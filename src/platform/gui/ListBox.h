@@ -43,6 +43,7 @@ public:
     int rowCount() const;
     const ListRow& row(int index) const;
     QString cellText(int row, int column) const; // through the cell formatter
+    void setCellUnderline(int row, bool underline); // column 0
     void setCellFormatter(std::function<QString(const ListRow&, int column)> f);
 
     // --- expansion: setting true runs onExpandRow at once

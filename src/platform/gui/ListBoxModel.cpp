@@ -311,6 +311,15 @@ bool ListBoxModel::locate(Expansion& expansion) const
     return true;
 }
 
+void ListBoxModel::setUnderline(int row, bool underline)
+{
+    settle();
+    if (row < 0 || row >= count())
+        return;
+    m_rows.at(row).underline = underline;
+    rowChanged(row);
+}
+
 void ListBoxModel::rowChanged(int row)
 {
     if (row >= 0 && row < m_published)

@@ -49,6 +49,7 @@ public:
 
     void clear();
     void add(ListRow row);
+    void setUnderline(int row, bool underline);
     // Marks the row expanded and starts collecting its children; false when the row
     // cannot be expanded (out of range, not a folder row, already expanded).
     bool beginExpand(int row);

@@ -1,7 +1,10 @@
 #include "platform/gui/PushButton.h"
 
 #include "platform/gui/CompactButton.h"
+#include "platform/gui/KeyMapping.h"
 #include "platform/gui/WindowBase.h"
+
+#include <QGuiApplication>
 
 PushButton::PushButton(WindowBase& window, int left, int top, int width, int height,
                        const QString& caption, Control* inside)
@@ -17,6 +20,9 @@ PushButton::PushButton(WindowBase& window, QPushButton* widget, int left, int to
     setCaption(caption);
     widget->setFocusPolicy(Qt::TabFocus);
     connect(widget, &QPushButton::clicked, this, [this] {
+        // The keys of the click are those Qt recorded with the last input event, not the
+        // keyboard's state by the time the handler looks.
+        m_actionModifiers = m_pushing ? *m_pushing : macModifiers(QGuiApplication::keyboardModifiers());
         if (onAction)
             onAction();
     });
@@ -50,10 +56,13 @@ void PushButton::setCancel(bool isCancel)
         window().setCancelButton(nullptr);
 }
 
-void PushButton::push()
+void PushButton::push(int modifiers)
 {
-    if (visible() && enabled())
-        button()->click();
+    if (!visible() || !enabled())
+        return;
+    m_pushing = modifiers;
+    button()->click();
+    m_pushing.reset();
 }
 
 void PushButton::textSizeChanged()

@@ -2,6 +2,8 @@
 
 #include "platform/gui/Control.h"
 
+#include <optional>
+
 class QPushButton;
 
 // A push button. A "\r" in the caption breaks the line; two lines fit 23 pixels.
@@ -16,8 +18,11 @@ public:
     // Default: Return/Enter press it; cancel: Escape and Ctrl+period press it.
     void setDefault(bool isDefault);
     void setCancel(bool isCancel);
-    // Presses the button as a click does (only while visible and enabled).
-    void push();
+    // Presses the button as a click with these keys held (Mac bits) does; only while
+    // visible and enabled.
+    void push(int modifiers = 0);
+    // The modifier keys (Mac bits) recorded with the click that raised onAction.
+    int actionModifiers() const { return m_actionModifiers; }
 
     std::function<void()> onAction;
 
@@ -29,6 +34,8 @@ protected:
 private:
     QPushButton* button() const;
     QString m_caption;
+    int m_actionModifiers = 0;
+    std::optional<int> m_pushing;
 };
 
 // A bevel button: a flat-framed push button (the drag-cancel button).
