@@ -7,6 +7,38 @@
 #include "platform/gui/PopupMenu.h"
 #include "platform/gui/StaticText.h"
 
+namespace {
+
+struct Gathered {
+    bool folderSelected = false;
+    bool reservedSelected = false;
+};
+
+// Every selected row at every depth, in list order; an alias is taken as the alias file
+// itself, and folders (packages included) are left out.
+Gathered gatherFiles(const Window1& window, const std::vector<int>& rows, TypeChangeWindow& dialog)
+{
+    Gathered found;
+    dialog.dealFile.clear();
+    dialog.SrcPop->deleteAllRows();
+    for (int row : rows) {
+        const FolderItemPtr item = window.getRowFolderItem(row, true);
+        if (!item)
+            continue;
+        if (item->isFolder()) {
+            found.folderSelected = true;
+            continue;
+        }
+        dialog.dealFile.push_back(item);
+        dialog.SrcPop->addRow(item->displayName());
+        if (fileitems::sameCode(item->creatorCode(), "MACS") || fileitems::sameCode(item->typeCode(), "APPL"))
+            found.reservedSelected = true;
+    }
+    return found;
+}
+
+} // namespace
+
 TypeChangeWindow& Window1::typeChangeWindow()
 {
     if (!m_typeChangeWindow)
@@ -29,25 +61,7 @@ void Window1::TypeChangeButton_Action()
     dialog.SrcTy->setText(fileitems::optStr(first->typeCode()));
     dialog.showCreator(first->creatorCode());
     dialog.showType(first->typeCode());
-    dialog.dealFile.clear();
-    dialog.SrcPop->deleteAllRows();
-
-    // Every selected row at every depth; an alias is taken as the alias file itself.
-    bool folderSelected = false;
-    bool reservedSelected = false;
-    for (int row : selected) {
-        const FolderItemPtr item = getRowFolderItem(row, true);
-        if (!item)
-            continue;
-        if (item->isFolder()) {
-            folderSelected = true;
-            continue;
-        }
-        dialog.dealFile.push_back(item);
-        dialog.SrcPop->addRow(item->displayName());
-        if (fileitems::sameCode(item->creatorCode(), "MACS") || fileitems::sameCode(item->typeCode(), "APPL"))
-            reservedSelected = true;
-    }
+    const Gathered found = gatherFiles(*this, selected, dialog);
     if (dialog.dealFile.empty()) {
         Application::beep();
         dialog.hide();
@@ -55,8 +69,8 @@ void Window1::TypeChangeButton_Action()
     }
 
     dialog.numOfDeal->setText(QString::number(dialog.dealFile.size()));
-    dialog.warningText[0]->setVisible(folderSelected);
-    dialog.warningText[1]->setVisible(reservedSelected);
+    dialog.warningText[0]->setVisible(found.folderSelected);
+    dialog.warningText[1]->setVisible(found.reservedSelected);
     dialog.SrcPop->setListIndex(-1);
     dialog.SrcPop->setListIndex(0);
     dialog.showModal();
