@@ -3,7 +3,12 @@
 #include "platform/gui/MessageBox.h"
 #include "platform/gui/Shapes.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <QWidget>
 #include <cstdio>
 
 namespace {
@@ -188,4 +193,20 @@ TEST_F(Popups, DroppingSeveralItemsIsRefusedWithAMessage)
     ASSERT_EQ(messages(), 1);
     EXPECT_EQ(m_responder.records.back().texts, QStringList({kDropRefused}));
     EXPECT_EQ(positionPaths(), QStringList({""}));
+}
+
+// Another program drops file URLs; a folder's URL may end in "/".
+TEST_F(Popups, AFolderDroppedFromAnotherProgramBecomesTheBaseFolder)
+{
+    m_tmp.folder("hd/dropped");
+    start();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromUtf8(m_hd + "/dropped/"))});
+    QWidget* box = w().BaseDropBox->widget();
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &drop);
+    EXPECT_EQ(positionPaths(), QStringList({"", ":dropped"}));
 }
