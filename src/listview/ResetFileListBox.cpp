@@ -40,7 +40,9 @@ bool sameFolder(const FolderItemPtr& a, const FolderItemPtr& b)
 
 void Window1::ResetFileListBox(FolderItemPtr folder, bool newBase)
 {
-    if (resetRunning)
+    // A refresh asked for before anything was listed (a switch restored early) has no
+    // folder to refresh.
+    if (resetRunning || (!folder && (curBase < 0 || size_t(curBase) >= baseFolder.size())))
         return;
     resetRunning = true;
 
