@@ -1,6 +1,6 @@
 #include "fileitems/Codes.h"
 
-#include "fileitems/MacRoman.h"
+#include "platform/fs/MacRoman.h"
 
 namespace fileitems {
 
@@ -24,7 +24,7 @@ QString optStr(const QByteArray& code)
     text.reserve(code.size());
     for (char c : code) {
         const auto b = uint8_t(c);
-        text += isControlByte(b) ? QChar(kBullet) : macRomanChar(b);
+        text += isControlByte(b) ? QChar(kBullet) : MacRoman::toUnicode(b);
     }
     return text;
 }
@@ -42,7 +42,7 @@ std::optional<QByteArray> codeFromText(const QString& text)
             code += char(u - 0xDC00);
             continue;
         }
-        const auto byte = macRomanByte(ch);
+        const auto byte = MacRoman::fromUnicode(ch);
         if (!byte)
             return std::nullopt;
         code += char(*byte);

@@ -1,5 +1,7 @@
 #include "platform/fs/MacRoman.h"
 
+#include <iterator>
+
 namespace {
 
 // Bytes 0x80..0xFF (Apple's ROMAN.TXT, with 0xDB as the euro sign and 0xF0 as the Apple
@@ -27,4 +29,15 @@ constexpr char16_t kHigh[128] = {
 
 QChar MacRoman::toUnicode(uint8_t byte) {
     return byte < 0x80 ? QChar(char16_t(byte)) : QChar(kHigh[byte - 0x80]);
+}
+
+std::optional<uint8_t> MacRoman::fromUnicode(QChar ch) {
+    const char16_t u = ch.unicode();
+    if (u < 0x80)
+        return uint8_t(u);
+    for (size_t i = 0; i < std::size(kHigh); ++i) {
+        if (kHigh[i] == u)
+            return uint8_t(0x80 + i);
+    }
+    return std::nullopt;
 }
