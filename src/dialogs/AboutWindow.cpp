@@ -17,7 +17,7 @@
 using DialogParts::named;
 
 const QString AboutWindow::kSupportPage = QStringLiteral("https://cloakswitch.quillmark.example/");
-const QString AboutWindow::kMailAddress = QStringLiteral("support@quillmark.example");
+const QString AboutWindow::kMailAddress = QStringLiteral("cs@quillmark.example");
 
 namespace {
 
