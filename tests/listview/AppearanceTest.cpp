@@ -146,7 +146,7 @@ TEST_F(Appearance, RowHeightClickedRowAndTextSize)
 
     m_w->show();
     const int listTop = m_w->FileListBoxControl->top();
-    const std::pair<int, int> clicks[] = {{0, 0}, {5, 0}, {20, 1}, {40, 2}};
+    const std::pair<int, int> clicks[] = {{-8, 0}, {0, 0}, {5, 0}, {20, 1}, {40, 2}}; // -8: on the header
     for (auto [below, row] : clicks) {
         m_input.point = m_w->surface()->mapToGlobal(QPoint(50, listTop + 16 + below));
         EXPECT_EQ(m_w->getClickedRow(m_w->FileListBox), row) << below;
