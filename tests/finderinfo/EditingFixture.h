@@ -5,42 +5,13 @@
 #include "platform/gui/ListBox.h"
 #include "platform/gui/PushButton.h"
 #include "platform/gui/Services.h"
-#include "support/TestVolumes.h"
+#include "support/WindowTest.h"
 
 #include <sys/stat.h>
 
-// A main window listing a folder of the test volume "HD", with a modal responder that
-// answers (and records) the dialogs.
-class Editing : public TestVolumes {
+// The main window with the rename and creator/type dialogs' helpers.
+class Editing : public WindowTest {
 protected:
-    void SetUp() override
-    {
-        TestVolumes::SetUp();
-        Services::instance().setModalResponder(&m_responder);
-        m_window = std::make_unique<Window1>(nullptr);
-    }
-    void TearDown() override
-    {
-        m_window.reset();
-        Services::instance().setModalResponder(nullptr);
-        TestVolumes::TearDown();
-    }
-
-    Window1& w() { return *m_window; }
-    ListBox& list() { return *m_window->FileListBox; }
-
-    void listFolder(const QByteArray& relative)
-    {
-        w().curBase = -1;
-        w().ResetFileListBox(hd(relative), true);
-    }
-    int rowNamed(const QString& name)
-    {
-        for (int row = 0; row < list().rowCount(); ++row)
-            if (list().row(row).name == name)
-                return row;
-        return -1;
-    }
     void select(const QStringList& names)
     {
         list().deselectAll();
@@ -55,7 +26,4 @@ protected:
         struct stat st;
         return ::lstat((m_hd + "/" + relative).constData(), &st) == 0;
     }
-
-    ModalResponder m_responder;
-    std::unique_ptr<Window1> m_window;
 };

@@ -3,7 +3,7 @@
 #include "platform/gui/ListBox.h"
 #include "platform/gui/PushButton.h"
 #include "platform/gui/Services.h"
-#include "support/TestVolumes.h"
+#include "support/WindowTest.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,55 +15,26 @@ constexpr uint16_t kInvisible = 0x4000;
 
 // The toggle on a real folder of the test volume: select rows, click the button with
 // keys held, read the Finder information back from the file system.
-class Toggle : public TestVolumes {
+class Toggle : public WindowTest {
 protected:
     void SetUp() override
     {
-        TestVolumes::SetUp();
-        Services::instance().setModalResponder(&m_responder);
-        m_w = std::make_unique<Window1>(nullptr);
+        WindowTest::SetUp();
         m_tmp.folder("hd/f");
     }
-    void TearDown() override
+    void showFolder() { listFolder("f"); }
+    void select(std::initializer_list<const char*> selected)
     {
-        m_w.reset();
-        Services::instance().setModalResponder(nullptr);
-        TestVolumes::TearDown();
+        QStringList p;
+        for (const char* s : selected)
+            p << QString::fromUtf8(s);
+        selectPaths(p);
     }
-
-    void list()
-    {
-        m_w->curBase = -1;
-        m_w->ResetFileListBox(hd("f"), true);
-    }
-    int rowOf(const QString& path) const
-    {
-        for (int row = 0; row < m_w->FileListBox->rowCount(); ++row)
-            if (m_w->FileListBox->row(row).path == path)
-                return row;
-        return -1;
-    }
-    void select(std::initializer_list<const char*> paths)
-    {
-        std::vector<int> rows;
-        for (const char* p : paths)
-            rows.push_back(rowOf(QString::fromUtf8(p)));
-        std::sort(rows.begin(), rows.end());
-        m_w->FileListBox->deselectAll();
-        m_w->FileListBox->selectRows(rows);
-        m_w->saveListState(); // the pointer leaves the list on its way to the button
-    }
-    void click(int modifiers = 0)
-    {
-        m_w->CloakswitchButton->push(modifiers);
-    }
+    void click(int modifiers = 0) { w().CloakswitchButton->push(modifiers); }
     bool invisibleOnDisk(const QByteArray& relative) const
     {
-        return FolderItem::fromPosixPath(m_hd + "/" + relative)->visible() == false;
+        return !FolderItem::fromPosixPath(m_hd + "/" + relative)->visible();
     }
-
-    ModalResponder m_responder;
-    std::unique_ptr<Window1> m_w;
 };
 
 } // namespace
@@ -87,13 +58,13 @@ TEST_F(Toggle, ModesByKeysOnAMixedSelection)
     for (const Case& c : cases) {
         setXattr(m_hd + "/f/a", "user.com.apple.FinderInfo", finderInfo(c.aWasHidden ? kInvisible : 0, "TEXT", "ttxt"));
         setXattr(m_hd + "/f/b", "user.com.apple.FinderInfo", finderInfo(c.bWasHidden ? kInvisible : 0));
-        list();
+        showFolder();
         select({":f:a", ":f:b"});
         click(c.keys);
         EXPECT_EQ(invisibleOnDisk("f/a"), c.aHidden) << c.keys;
         EXPECT_EQ(invisibleOnDisk("f/b"), c.bHidden) << c.keys;
-        EXPECT_EQ(m_w->FileListBox->row(rowOf(":f:a")).underline, c.aHidden) << c.keys;
-        EXPECT_EQ(m_w->FileListBox->selCount(), 2) << "the selection survives the refresh";
+        EXPECT_EQ(w().FileListBox->row(rowOf(":f:a")).underline, c.aHidden) << c.keys;
+        EXPECT_EQ(w().FileListBox->selCount(), 2) << "the selection survives the refresh";
         // Only the flag changed: the codes stand as they were.
         EXPECT_EQ(getXattr(m_hd + "/f/a", "user.com.apple.FinderInfo").left(8), "TEXTttxt");
     }
@@ -104,9 +75,9 @@ TEST_F(Toggle, ChangesOnlyTheFlagAndKeepsDates)
     const QByteArray path = m_tmp.file("hd/f/doc", "content");
     struct timespec old[2] = {{1000000000, 0}, {1000000000, 0}};
     ASSERT_EQ(::utimensat(AT_FDCWD, path.constData(), old, 0), 0);
-    list();
+    showFolder();
     select({":f:doc"});
-    m_w->CopyCheckBox->setValue(false); // the write switch does not govern the toggle
+    w().CopyCheckBox->setValue(false); // the write switch does not govern the toggle
     click();
     struct stat st;
     ASSERT_EQ(::stat(path.constData(), &st), 0);
@@ -119,7 +90,7 @@ TEST_F(Toggle, AnAliasFlipsItselfThroughItsCompanion)
 {
     m_tmp.file("hd/f/original");
     ASSERT_EQ(::symlink((m_hd + "/f/original").constData(), (m_hd + "/f/link").constData()), 0);
-    list();
+    showFolder();
     select({":f:link"});
     click();
     EXPECT_TRUE(invisibleOnDisk("f/link"));
@@ -133,10 +104,10 @@ TEST_F(Toggle, RowsInsideExpandedFoldersAndRowsThatTheSwitchesHide)
     m_tmp.folder("hd/f/sub");
     m_tmp.file("hd/f/sub/inner");
     m_tmp.file("hd/f/top");
-    list();
-    m_w->FileListBox->setExpanded(rowOf(":f:sub"), true);
+    showFolder();
+    w().FileListBox->setExpanded(rowOf(":f:sub"), true);
     select({":f:sub:inner", ":f:top"});
-    m_w->DispInvises->setValue(false);
+    w().DispInvises->setValue(false);
     click();
     EXPECT_TRUE(invisibleOnDisk("f/sub/inner"));
     EXPECT_TRUE(invisibleOnDisk("f/top"));
@@ -149,9 +120,9 @@ TEST_F(Toggle, RowsInsideExpandedFoldersAndRowsThatTheSwitchesHide)
 TEST_F(Toggle, NothingSelectedChangesAndRefreshesNothing)
 {
     m_tmp.file("hd/f/a");
-    list();
+    showFolder();
     m_tmp.file("hd/f/new");
-    m_w->CloakswitchButton_Action();
+    w().CloakswitchButton_Action();
     EXPECT_EQ(rowOf(":f:new"), -1) << "no refresh without a selection";
     EXPECT_FALSE(invisibleOnDisk("f/a"));
 }

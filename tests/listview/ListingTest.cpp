@@ -6,56 +6,14 @@
 #include "platform/gui/PictButtonClass.h"
 #include "platform/gui/Pictures.h"
 #include "platform/gui/Services.h"
-#include "support/TestVolumes.h"
+#include "support/WindowTest.h"
 
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 
-// A main window listing folders of the test volume "HD", with a modal responder that
-// answers (and records) every message box.
-class Listing : public TestVolumes {
-protected:
-    void SetUp() override
-    {
-        TestVolumes::SetUp();
-        Services::instance().setModalResponder(&m_responder);
-        m_window = std::make_unique<Window1>(nullptr);
-    }
-    void TearDown() override
-    {
-        m_window.reset();
-        Services::instance().setModalResponder(nullptr);
-        TestVolumes::TearDown();
-    }
-
-    Window1& w() { return *m_window; }
-    ListBox& list() { return *m_window->FileListBox; }
-
-    void listFolder(const QByteArray& relative)
-    {
-        w().curBase = -1;
-        w().ResetFileListBox(hd(relative), true);
-    }
-    int rowNamed(const QString& name)
-    {
-        for (int row = 0; row < list().rowCount(); ++row)
-            if (list().row(row).name == name)
-                return row;
-        return -1;
-    }
-    QStringList names()
-    {
-        QStringList out;
-        for (int row = 0; row < list().rowCount(); ++row)
-            out << list().row(row).name;
-        return out;
-    }
-
-    ModalResponder m_responder;
-    std::unique_ptr<Window1> m_window;
-};
+using Listing = WindowTest;
 
 void sparseFile(const QByteArray& path, off_t size)
 {

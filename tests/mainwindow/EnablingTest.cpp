@@ -4,55 +4,44 @@
 #include "platform/gui/PictButtonClass.h"
 #include "platform/gui/PushButton.h"
 #include "platform/gui/Services.h"
-#include "support/TestVolumes.h"
+#include "support/WindowTest.h"
 
 #include <unistd.h>
 
 namespace {
 
-class Enabling : public TestVolumes {
+class Enabling : public WindowTest {
 protected:
     void SetUp() override
     {
-        TestVolumes::SetUp();
-        Services::instance().setInput(&m_input);
+        WindowTest::SetUp();
         m_tmp.folder("hd/f");
         m_tmp.file("hd/f/a");
         m_tmp.file("hd/f/b");
         m_tmp.file("hd/f/c");
         ASSERT_EQ(::symlink((m_hd + "/f/a").constData(), (m_hd + "/f/link").constData()), 0);
-        m_w = std::make_unique<Window1>(nullptr);
-        m_w->curBase = -1;
-        m_w->ResetFileListBox(hd("f"), true);
-    }
-    void TearDown() override
-    {
-        m_w.reset();
-        Services::instance().setInput(nullptr);
-        TestVolumes::TearDown();
+        listFolder("f");
     }
     void select(int count, int first = 0)
     {
-        m_w->FileListBox->deselectAll();
+        w().FileListBox->deselectAll();
         std::vector<int> rows;
         for (int i = 0; i < count; ++i)
             rows.push_back(first + i);
         if (!rows.empty())
-            m_w->FileListBox->selectRows(rows);
+            w().FileListBox->selectRows(rows);
     }
     QString enabled()
     {
         QString out;
-        for (PushButton* b : {m_w->CloakswitchButton.get(), m_w->TypeChangeButton.get(),
-                              m_w->InvisDupButton.get(), m_w->InvisCopyButton.get(),
-                              m_w->InvisMoveButton.get(), m_w->NameChangeButton.get(),
-                              m_w->NewFolderButton.get(), m_w->JumpEntityButton.get()})
+        for (PushButton* b : {w().CloakswitchButton.get(), w().TypeChangeButton.get(),
+                              w().InvisDupButton.get(), w().InvisCopyButton.get(),
+                              w().InvisMoveButton.get(), w().NameChangeButton.get(),
+                              w().NewFolderButton.get(), w().JumpEntityButton.get()})
             out += b->enabled() ? 'x' : '.';
         return out;
     }
 
-    ScriptedInput m_input;
-    std::unique_ptr<Window1> m_w;
 };
 
 } // namespace
@@ -75,8 +64,8 @@ TEST_F(Enabling, ButtonsFollowSelectionAndSwitches)
         {1, 3, false, false, "x......x"}, // one alias selected, writing off
     };
     for (const Case& c : cases) {
-        m_w->CopyCheckBox->setValue(c.writing);
-        m_w->TypeChangeCheck->setValue(c.typeChange);
+        w().CopyCheckBox->setValue(c.writing);
+        w().TypeChangeCheck->setValue(c.typeChange);
         select(c.rows, c.first);
         EXPECT_EQ(enabled(), c.expected) << c.rows << " rows, writing " << c.writing;
     }
@@ -84,7 +73,7 @@ TEST_F(Enabling, ButtonsFollowSelectionAndSwitches)
 
 TEST_F(Enabling, TrashButtonFollowsTheLiveKeys)
 {
-    m_w->CopyCheckBox->setValue(true);
+    w().CopyCheckBox->setValue(true);
     struct Case {
         int keys, rows;
         bool active;
@@ -103,13 +92,13 @@ TEST_F(Enabling, TrashButtonFollowsTheLiveKeys)
     for (const Case& c : cases) {
         select(c.rows);
         m_input.mods = c.keys;
-        m_w->Timer5_Action();
-        EXPECT_EQ(m_w->TrashButton->value(), c.active) << c.keys << " with " << c.rows;
+        w().Timer5_Action();
+        EXPECT_EQ(w().TrashButton->value(), c.active) << c.keys << " with " << c.rows;
     }
-    m_w->CopyCheckBox->setValue(false);
+    w().CopyCheckBox->setValue(false);
     m_input.mods = kCommandKey;
-    m_w->Timer5_Action();
-    EXPECT_FALSE(m_w->TrashButton->value()) << "writing off";
+    w().Timer5_Action();
+    EXPECT_FALSE(w().TrashButton->value()) << "writing off";
 }
 
 TEST_F(Enabling, CaptionsFollowCommandAndOption)
@@ -122,31 +111,31 @@ TEST_F(Enabling, CaptionsFollowCommandAndOption)
     };
     for (const auto& [keys, copy, dup] : cases) {
         m_input.mods = keys;
-        m_w->Timer5_Action();
-        EXPECT_EQ(m_w->InvisCopyButton->caption(), QString::fromUtf8(copy));
-        EXPECT_EQ(m_w->InvisDupButton->caption(), QString::fromUtf8(dup));
+        w().Timer5_Action();
+        EXPECT_EQ(w().InvisCopyButton->caption(), QString::fromUtf8(copy));
+        EXPECT_EQ(w().InvisDupButton->caption(), QString::fromUtf8(dup));
     }
 }
 
 TEST_F(Enabling, ExternalDragFollowsTheWriteSwitchAndKeepsItsCheck)
 {
-    EXPECT_FALSE(m_w->ExternalDragCheckBox->enabled());
-    m_w->CopyCheckBox->setValue(true);
-    EXPECT_TRUE(m_w->ExternalDragCheckBox->enabled());
-    m_w->ExternalDragCheckBox->setValue(true);
-    m_w->CopyCheckBox->setValue(false);
-    EXPECT_FALSE(m_w->ExternalDragCheckBox->enabled());
-    EXPECT_TRUE(m_w->ExternalDragCheckBox->value());
+    EXPECT_FALSE(w().ExternalDragCheckBox->enabled());
+    w().CopyCheckBox->setValue(true);
+    EXPECT_TRUE(w().ExternalDragCheckBox->enabled());
+    w().ExternalDragCheckBox->setValue(true);
+    w().CopyCheckBox->setValue(false);
+    EXPECT_FALSE(w().ExternalDragCheckBox->enabled());
+    EXPECT_TRUE(w().ExternalDragCheckBox->value());
 }
 
 TEST_F(Enabling, EveryControlHasItsHelpTag)
 {
     for (const char* name : {"BaseDropBox", "CloakswitchButton", "TrashButton", "DispDots",
                              "TypeChangeCheck", "HelpButton", "LittleArrows1"}) {
-        Control* c = m_w->findControl(QString::fromLatin1(name));
+        Control* c = w().findControl(QString::fromLatin1(name));
         ASSERT_TRUE(c) << name;
         EXPECT_FALSE(c->helpTag().isEmpty()) << name;
     }
-    EXPECT_TRUE(m_w->CloakswitchButton->helpTag().contains("\rOption+クリック：可視にする\r"));
-    EXPECT_TRUE(m_w->NewFolderButton->helpTag().startsWith("　【新規フォルダ作成】\r"));
+    EXPECT_TRUE(w().CloakswitchButton->helpTag().contains("\rOption+クリック：可視にする\r"));
+    EXPECT_TRUE(w().NewFolderButton->helpTag().startsWith("　【新規フォルダ作成】\r"));
 }

@@ -6,32 +6,15 @@
 #include "platform/gui/PictButtonClass.h"
 #include "platform/gui/PopupMenu.h"
 #include "platform/gui/Services.h"
-#include "support/TestVolumes.h"
+#include "support/WindowTest.h"
 
 #include <memory>
 
 // A main window over the test volumes "HD" (11) and "Other" (22), with a modal
 // responder that answers and records message boxes and contextual menus, and a
 // scripted input (no button held, no modifiers) unless a test installs its own.
-class Navigation : public TestVolumes {
+class Navigation : public WindowTest {
 protected:
-    void SetUp() override
-    {
-        TestVolumes::SetUp();
-        Services::instance().setModalResponder(&m_responder);
-        Services::instance().setInput(&m_input);
-        m_window = std::make_unique<Window1>(nullptr);
-    }
-    void TearDown() override
-    {
-        m_window.reset();
-        Services::instance().setInput(nullptr);
-        Services::instance().setModalResponder(nullptr);
-        TestVolumes::TearDown();
-    }
-
-    Window1& w() { return *m_window; }
-
     // Lists a folder of HD as a new position, as a move through the pop-ups does.
     void go(const QByteArray& relative)
     {
@@ -84,8 +67,4 @@ protected:
         button.MouseDown(1, 1);
         m_input.mods = 0;
     }
-
-    ModalResponder m_responder;
-    ScriptedInput m_input;
-    std::unique_ptr<Window1> m_window;
 };
