@@ -1,6 +1,5 @@
 #include "platform/fs/AfpInfo.h"
 
-#include <cstring>
 
 namespace AfpInfo {
 
@@ -15,16 +14,14 @@ std::optional<FinderInfo> read(const QByteArray& bytes)
 {
     if (!readable(bytes))
         return std::nullopt;
-    return FinderInfo::fromBytes(bytes.mid(kFinderInfoAt, 32));
+    return FinderInfo::readAt(bytes, kFinderInfoAt);
 }
 
 std::optional<QByteArray> withFinderInfo(const QByteArray& bytes, const FinderInfo& info)
 {
     if (!readable(bytes))
         return std::nullopt;
-    QByteArray out = bytes;
-    std::memcpy(out.data() + kFinderInfoAt, info.bytes.data(), 32);
-    return out;
+    return info.writtenInto(bytes, kFinderInfoAt);
 }
 
 } // namespace AfpInfo

@@ -47,3 +47,14 @@ QByteArray FinderInfo::toBytes() const
 {
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), 32);
 }
+
+FinderInfo FinderInfo::readAt(const QByteArray& container, int at)
+{
+    return fromBytes(container.mid(at, 32));
+}
+
+QByteArray FinderInfo::writtenInto(QByteArray container, int at) const
+{
+    std::copy(bytes.begin(), bytes.end(), container.begin() + at);
+    return container;
+}

@@ -25,4 +25,8 @@ struct FinderInfo {
 
     static FinderInfo fromBytes(const QByteArray& raw); // raw must be 32 bytes, else zero
     QByteArray toBytes() const;
+    // The 32 bytes at an offset of a container, and a copy of it with them replaced;
+    // the caller has checked that the container is long enough.
+    static FinderInfo readAt(const QByteArray& container, int at);
+    QByteArray writtenInto(QByteArray container, int at) const;
 };
