@@ -220,5 +220,4 @@ private:
     void applyTextSize(int size);
     bool listsRow(const FolderItemPtr& item, ListRow& out) const;
     FolderItemPtr rowItem(const ListBox& list, int row, bool unresolved) const;
-    std::unique_ptr<MenuBar> m_ownedMenuBar;
 };
