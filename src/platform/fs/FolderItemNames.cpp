@@ -5,6 +5,8 @@
 #include "platform/fs/Volumes.h"
 
 #include <QDir>
+#include <algorithm>
+#include <iterator>
 #include <QFile>
 #include <QStandardPaths>
 
@@ -30,29 +32,25 @@ const UserFolder kUserFolders[] = {
 };
 
 std::optional<QString> userFolderName(const QByteArray& path) {
+    // The name decides first: only then is the home folder worth resolving, which costs
+    // system calls for every folder row otherwise.
+    const QByteArray name = FolderItemPaths::lastName(path);
+    const auto f = std::find_if(std::begin(kUserFolders), std::end(kUserFolders),
+                                [&](const UserFolder& u) { return name == u.englishName; });
+    if (f == std::end(kUserFolders))
+        return std::nullopt;
     const QByteArray home = QFile::encodeName(QDir(QDir::homePath()).canonicalPath());
     if (home.isEmpty() || FolderItemPaths::folderOf(path) != home)
         return std::nullopt;
-    const QByteArray name = FolderItemPaths::lastName(path);
-    for (const UserFolder& f : kUserFolders) {
-        if (name != f.englishName)
-            continue;
-        const QString location = QStandardPaths::writableLocation(f.location);
-        if (QFile::encodeName(QDir::cleanPath(location)) == path)
-            return QString::fromUtf8(f.shownName);
-        return std::nullopt;
-    }
+    const QString location = QStandardPaths::writableLocation(f->location);
+    if (QFile::encodeName(QDir::cleanPath(location)) == path)
+        return QString::fromUtf8(f->shownName);
     return std::nullopt;
 }
 
 QString withoutExtension(const QString& name) {
     const qsizetype dot = name.lastIndexOf('.');
     return dot > 0 ? name.left(dot) : name;
-}
-
-// In colon form a ":" inside a POSIX name is written "/", as macOS does.
-QString toColonName(const QByteArray& posixName) {
-    return NameCodec::fromBytes(posixName).replace(':', '/');
 }
 
 QByteArray fromColonName(const QString& colonName) {
