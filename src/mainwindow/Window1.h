@@ -212,6 +212,11 @@ public:
     class TypeChangeWindow& typeChangeWindow();
     std::shared_ptr<class TypeChangeWindow> m_typeChangeWindow;
 
+    // ---- copy, move, duplicate, alias, new folder (fileops/) ---------------------------
+    void DeleteFileOrFolder(const FolderItemPtr& item);
+    void InvisDupButton_Action();
+    void NewFolderButton_Action();
+
 private:
     void createControls();
     void installButtonPictures();
