@@ -39,6 +39,9 @@ class FolderItem : public std::enable_shared_from_this<FolderItem> {
     QString displayName() const;           // name without a hidden extension; XDG folder names
     QString absolutePath() const;          // colon form; folders end with ":"
     Status rename(const QString& newName); // never replaces; "._X" follows
+    // Moves the item into folder on the same file system (EXDEV across mounts) under
+    // newName, its own name when empty; never replaces, "._X" follows.
+    Status moveInto(const FolderItem& folder, const QString& newName = QString());
 
     // --- volume
     int volumeRef() const; // 0 when the item lies on no listed volume
@@ -95,6 +98,7 @@ class FolderItem : public std::enable_shared_from_this<FolderItem> {
     FinderInfoHints infoHints() const;
     Status changeFinderInfo(const std::function<void(FinderInfo&)>& change);
     Status setCode(const QByteArray& code, bool isType);
+    Status relocate(const QByteArray& folder, const QString& newName);
     FolderItemPtr lookUp(const QString& nameOrPath) const;
     // The item's volume, looked up again only when the volume list changed: rows ask
     // for it constantly.

@@ -34,15 +34,23 @@ Status renameNoReplace(const QByteArray& from, const QByteArray& to) {
 } // namespace
 
 Status FolderItem::rename(const QString& newName) {
+    return relocate(FolderItemPaths::folderOf(m_path), newName);
+}
+
+Status FolderItem::moveInto(const FolderItem& folder, const QString& newName) {
+    return relocate(folder.posixPath(), newName.isEmpty() ? name() : newName);
+}
+
+Status FolderItem::relocate(const QByteArray& folder, const QString& newName) {
     const QByteArray name = NameCodec::toBytes(newName);
     if (!FolderItemPaths::isValidName(name))
         return Status::fail("rename", EINVAL);
+    const QByteArray oldFolder = FolderItemPaths::folderOf(m_path);
     const QByteArray oldName = FolderItemPaths::lastName(m_path);
-    if (name == oldName)
+    if (name == oldName && folder == oldFolder)
         return success();
-    const QByteArray folder = FolderItemPaths::folderOf(m_path);
     const QByteArray target = FolderItemPaths::join(folder, name);
-    const QByteArray companion = FolderItemPaths::join(folder, "._" + oldName);
+    const QByteArray companion = FolderItemPaths::join(oldFolder, "._" + oldName);
     const QByteArray newCompanion = FolderItemPaths::join(folder, "._" + name);
     const bool withCompanion = !FolderItemPaths::isCompanionName(oldName) && present(companion);
     if (withCompanion && present(newCompanion))
