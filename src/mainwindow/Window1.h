@@ -135,6 +135,7 @@ public:
     bool compareRowToFolderItem(int row, const FolderItemPtr& item) const;
     void FileListBox_ExpandRow(int row);
     bool FileListBox_CellTextPaint(int row, int column);
+    void showItemCount(); // NumText
     void DispVisibles_Action();
     void DispInvises_Action();
     void DispDots_Action();

@@ -7,6 +7,9 @@
 #include "platform/gui/TextField.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QImage>
+#include <QTest>
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QUrl>
@@ -294,3 +297,36 @@ TEST_F(TypeChange, FilesDroppedFromAnotherProgramReachTheirTargets)
     }
     d.hide();
 }
+
+// Codes pasted with a line break after them (copied from a listing, say) arrive without
+// it: the files get the four characters, not five. The fields show their codes centred.
+TEST_F(TypeChange, PastedCodesLoseTheirLineBreaksAndShowCentred)
+{
+    file("target", "TEXT", "ttxt");
+    bool centred = false;
+    ASSERT_TRUE(run({"target"}, [&](TypeChangeWindow& d) {
+        d.show();
+        for (TextField* field : {d.DstCr.get(), d.DstTy.get()}) {
+            field->setFocus();
+            field->selectAll();
+            QGuiApplication::clipboard()->setText(field == d.DstCr.get() ? "prvw\n" : "PDF \r\n");
+            QTest::keyClick(field->widget(), Qt::Key_V, Qt::ControlModifier);
+        }
+        QApplication::processEvents();
+        // The creator's ink lies as far from the left edge as from the right one.
+        const QImage drawn = d.DstCr->widget()->grab().toImage();
+        int first = drawn.width(), last = -1;
+        for (int y = 3; y < drawn.height() - 3; ++y)
+            for (int x = 3; x < drawn.width() - 3; ++x)
+                if (qGray(drawn.pixel(x, y)) < 100) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+        centred = last > first && std::abs(first - (drawn.width() - 1 - last)) <= 4;
+        d.hide();
+    }));
+    EXPECT_TRUE(centred);
+    EXPECT_EQ(item("target")->creatorCode(), QByteArray("prvw"));
+    EXPECT_EQ(item("target")->typeCode(), QByteArray("PDF "));
+}
+

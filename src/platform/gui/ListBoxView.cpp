@@ -2,6 +2,7 @@
 
 #include "platform/gui/ListBox.h"
 #include "platform/gui/ListBoxDelegate.h"
+#include "platform/gui/ListBoxHeader.h"
 #include "platform/gui/ListBoxLook.h"
 #include "platform/gui/ListBoxModel.h"
 #include "platform/gui/ListBoxSelection.h"
@@ -19,6 +20,7 @@ ListBoxView::ListBoxView(ListBoxModel& model, const ListBoxLook& look, QWidget* 
     : QTreeView(parent), m_model(model), m_look(look),
       m_delegate(new ListBoxDelegate(model, look, this))
 {
+    setHeader(new ListBoxHeader(this));
     setModel(&model);
     setItemDelegate(m_delegate);
     setUniformRowHeights(true);
@@ -42,13 +44,20 @@ ListBoxView::ListBoxView(ListBoxModel& model, const ListBoxLook& look, QWidget* 
     headFont.setPixelSize(kHeaderTextPixels);
     head->setFont(headFont);
     head->setFixedHeight(ListBox::kHeaderHeight);
-    head->setMinimumSectionSize(0);
-    head->setStretchLastSection(false);
-    head->setSectionsMovable(false);
+    // After setSortingEnabled(false), which makes the headings unclickable: the list
+    // sorts itself on a click.
     head->setSectionsClickable(true);
     head->setSortIndicatorShown(true);
-    head->setSectionResizeMode(QHeaderView::Interactive);
     head->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    // Scrolled to the far right, the last border would lie on the list's right edge,
+    // where nobody can take hold of it: leave room for its grip.
+    connect(horizontalScrollBar(), &QScrollBar::rangeChanged, this, [this](int min, int max) {
+        const int room = ListBoxHeader::kGripMargin + 2;
+        const int wanted = header()->length() + room - viewport()->width();
+        if (wanted > max)
+            horizontalScrollBar()->setRange(min, wanted);
+    });
 }
 
 void ListBoxView::relayoutRows()

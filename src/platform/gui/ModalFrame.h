@@ -4,7 +4,7 @@
 
 class ModalWindow;
 
-// The dialog widget of a ModalWindow. It has no close box and ignores the window
+// The dialog widget of a ModalWindow. Without a close box it ignores the window
 // manager's close request: only the window's buttons (or their keys) end it.
 class ModalFrame : public QDialog {
     Q_OBJECT

@@ -28,7 +28,7 @@ ModalFrame::ModalFrame(ModalWindow& window, bool sheet)
 
 void ModalFrame::closeEvent(QCloseEvent* event)
 {
-    if (allowClose)
+    if (allowClose || m_window.handleCloseRequest())
         event->accept();
     else
         event->ignore();
@@ -81,6 +81,26 @@ void ModalWindow::setResizable(bool resizable)
     surface()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     // The frame follows the limits the window then sets on its client area.
     m_frame->layout()->setSizeConstraint(QLayout::SetMinAndMaxSize);
+}
+
+void ModalWindow::setCloseBox(bool closeBox)
+{
+    m_closeBox = closeBox;
+    if (m_style == Style::Sheet)
+        return;
+    const bool shown = m_frame->isVisible();
+    m_frame->setWindowFlag(Qt::WindowCloseButtonHint, closeBox);
+    m_frame->setWindowFlag(Qt::WindowSystemMenuHint, closeBox);
+    if (shown)
+        m_frame->show(); // changing the flags hides a shown window
+}
+
+bool ModalWindow::handleCloseRequest()
+{
+    if (!m_closeBox)
+        return false;
+    close();
+    return true;
 }
 
 void ModalWindow::close()

@@ -10,7 +10,9 @@
 #include "support/TempDir.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QWidget>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -164,6 +166,64 @@ TEST(ModalKeys, ShowModalRunsANestedLoopUntilAButtonCloses)
     w.showModal();
     EXPECT_EQ(w.answer, "cancel");
     EXPECT_FALSE(w.visible());
+}
+
+// The window manager's close request (the close box, Alt+F4) ends only a window that
+// has a close box, and only such a window shows one.
+struct TitledWindow : ModalWindow {
+    PushButton cancel{*this, 80, 45, 70, 20, "閉じる"};
+    QString answer;
+    TitledWindow() : ModalWindow(Style::Movable)
+    {
+        setTitle(QStringLiteral("操作説明"));
+        setSize(280, 100);
+        cancel.onAction = [this] { answer = "cancel"; close(); };
+    }
+};
+
+TEST(ModalClose, OnlyAWindowWithACloseBoxEndsByIt)
+{
+    for (bool closeBox : {false, true}) {
+        TitledWindow w;
+        w.setCloseBox(closeBox);
+        EXPECT_EQ(bool(w.topWidget()->windowFlags() & Qt::WindowCloseButtonHint), closeBox);
+        bool accepted = false, shownAfter = false;
+        QTimer::singleShot(20, [&] {
+            QCloseEvent close;
+            QApplication::sendEvent(w.topWidget(), &close);
+            accepted = close.isAccepted();
+            shownAfter = w.visible();
+            if (shownAfter)
+                w.cancel.push();
+        });
+        w.showModal();
+        EXPECT_EQ(accepted, closeBox) << closeBox;
+        EXPECT_EQ(shownAfter, !closeBox) << closeBox;
+        EXPECT_EQ(w.answer, closeBox ? "" : "cancel") << "the close box presses no button";
+        EXPECT_FALSE(w.visible());
+    }
+}
+
+// Shown for real (no responder): a box with OK alone tells and shows no icon; the two
+// asking kinds show theirs.
+TEST(MessageBoxes, OnlyTheAskingKindsShowAnIcon)
+{
+    const std::pair<MessageBox::Kind, QMessageBox::Icon> cases[] = {
+        {MessageBox::Kind::Note, QMessageBox::NoIcon},
+        {MessageBox::Kind::Caution, QMessageBox::Warning},
+        {MessageBox::Kind::Question, QMessageBox::Question},
+    };
+    for (auto [kind, icon] : cases) {
+        QMessageBox::Icon shown = QMessageBox::Critical;
+        QTimer::singleShot(20, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = box->icon();
+                box->accept();
+            }
+        });
+        MessageBox::show(kind, QStringLiteral("基準フォルダを変更できません。"));
+        EXPECT_EQ(shown, icon) << int(kind);
+    }
 }
 
 } // namespace
