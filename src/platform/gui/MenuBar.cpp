@@ -1,6 +1,7 @@
 #include "platform/gui/MenuBar.h"
 
 #include "platform/gui/Application.h"
+#include "platform/gui/Window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,10 +15,20 @@
 
 namespace {
 
+// The field the user was typing in. While the menu is open, and as it closes, the
+// application may have no focus widget; the window in front still knows its own.
+QWidget* focusedWidget()
+{
+    if (QWidget* focus = QApplication::focusWidget())
+        return focus;
+    Window* front = Window::lastActive();
+    return front ? front->topWidget()->focusWidget() : nullptr;
+}
+
 // Whether the command has something to act on in the focused field; no field, no.
 bool textCommandApplies(TextCommand command)
 {
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = focusedWidget();
     bool editable = false, selection = false, undo = false;
     if (auto* line = qobject_cast<QLineEdit*>(focus)) {
         editable = !line->isReadOnly();
@@ -48,7 +59,7 @@ void runTextCommand(TextCommand command)
 {
     if (!textCommandApplies(command))
         return;
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = focusedWidget();
     if (auto* line = qobject_cast<QLineEdit*>(focus)) {
         switch (command) {
         case TextCommand::Undo: line->undo(); break;
