@@ -84,7 +84,9 @@ void AboutWindow::createLabels()
 
 void AboutWindow::createLinks()
 {
-    URLText = named<StaticText>(QStringLiteral("URLText"), *this, 178, 163, 270, 20, kSupportPage);
+    // A file address is longer than the web address the row was drawn for: the link
+    // takes the frame's width.
+    URLText = named<StaticText>(QStringLiteral("URLText"), *this, 178, 163, 298, 20, kSupportPage);
     URLText->setTextSize(12);
     URLText->setTextColor(rgb(0x0000FF));
     URLText->setUnderline(true);

@@ -30,7 +30,8 @@ public:
     // Lets the user resize the window between its minimum and maximum sizes.
     void setResizable(bool resizable);
     // A window with a close box ends as close() ends it when the user closes it (the
-    // box, Alt+F4); without one (the default) only its buttons end it.
+    // box, Alt+F4). Without one (the default) the window manager is asked to show none;
+    // where it shows one anyway, a close request pushes the cancel button.
     void setCloseBox(bool closeBox);
     bool hasCloseBox() const { return m_closeBox; }
 

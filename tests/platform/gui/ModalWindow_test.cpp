@@ -168,8 +168,10 @@ TEST(ModalKeys, ShowModalRunsANestedLoopUntilAButtonCloses)
     EXPECT_FALSE(w.visible());
 }
 
-// The window manager's close request (the close box, Alt+F4) ends only a window that
-// has a close box, and only such a window shows one.
+// The window manager's close request (the close box, Alt+F4) ends a window with a close
+// box without pressing a button. A window without one asks the window manager for none;
+// where one is drawn anyway, it is the cancel button, and without a cancel button it
+// does nothing.
 struct TitledWindow : ModalWindow {
     PushButton cancel{*this, 80, 45, 70, 20, "閉じる"};
     QString answer;
@@ -181,12 +183,25 @@ struct TitledWindow : ModalWindow {
     }
 };
 
-TEST(ModalClose, OnlyAWindowWithACloseBoxEndsByIt)
+TEST(ModalClose, TheCloseBoxEndsOnlyByTheWindowsOwnWays)
 {
-    for (bool closeBox : {false, true}) {
+    struct Case {
+        const char* label;
+        bool closeBox, cancelButton;
+        bool closed;
+        const char* answer;
+    };
+    const Case cases[] = {
+        {"close box", true, true, true, ""},
+        {"no close box", false, true, true, "cancel"},
+        {"no close box, no cancel button", false, false, false, ""},
+    };
+    for (const Case& c : cases) {
         TitledWindow w;
-        w.setCloseBox(closeBox);
-        EXPECT_EQ(bool(w.topWidget()->windowFlags() & Qt::WindowCloseButtonHint), closeBox);
+        w.setCloseBox(c.closeBox);
+        w.cancel.setCancel(c.cancelButton);
+        EXPECT_EQ(bool(w.topWidget()->windowFlags() & Qt::WindowCloseButtonHint), c.closeBox)
+            << c.label;
         bool accepted = false, shownAfter = false;
         QTimer::singleShot(20, [&] {
             QCloseEvent close;
@@ -196,11 +211,12 @@ TEST(ModalClose, OnlyAWindowWithACloseBoxEndsByIt)
             if (shownAfter)
                 w.cancel.push();
         });
+        w.answer.clear();
         w.showModal();
-        EXPECT_EQ(accepted, closeBox) << closeBox;
-        EXPECT_EQ(shownAfter, !closeBox) << closeBox;
-        EXPECT_EQ(w.answer, closeBox ? "" : "cancel") << "the close box presses no button";
-        EXPECT_FALSE(w.visible());
+        EXPECT_EQ(accepted, c.closed) << c.label;
+        EXPECT_EQ(shownAfter, !c.closed) << c.label;
+        EXPECT_EQ(w.answer, c.closed ? c.answer : "cancel") << c.label;
+        EXPECT_FALSE(w.visible()) << c.label;
     }
 }
 
