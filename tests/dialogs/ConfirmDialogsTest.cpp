@@ -119,8 +119,8 @@ TEST_F(ConfirmDialogs, ItemListsAreShownNotEdited)
     }
 }
 
-// The callers ask one after another: each showing shows its own texts and the design
-// texts of what it leaves alone, nothing of the showing before.
+// The callers ask one after another: each showing shows its caller's texts and, where
+// the caller sets none, the texts the dialog is made with; nothing of the one before.
 class FreshShowings : public WindowTest {};
 
 TEST_F(FreshShowings, EachShowingShowsOnlyItsCallersTexts)

@@ -14,7 +14,7 @@
 namespace {
 
 // Help tags keep every space (the program indents lines with full-width spaces) and
-// their designed lines, none wrapped inside: pre-formatted rich text, not plain text,
+// their lines as written, none wrapped inside: pre-formatted rich text, not plain text,
 // which a tooltip would collapse and wrap.
 QString toolTipHtml(const QString& tag)
 {

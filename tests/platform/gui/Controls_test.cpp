@@ -200,8 +200,8 @@ TEST(PopupMenu, ChoosingTheSelectedRowAgainActsWhereAsked)
     }
 }
 
-// A designed line of a help tag stays one line, however long; only its line breaks
-// make new lines.
+// A line of a help tag stays one line, however long; only its line breaks make new
+// lines.
 TEST(Control, HelpTagLinesAreNeverWrapped)
 {
     Window w;
