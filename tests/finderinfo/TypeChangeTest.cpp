@@ -5,10 +5,10 @@
 #include "platform/gui/Shapes.h"
 #include "platform/gui/StaticText.h"
 #include "platform/gui/TextField.h"
+#include "support/Ink.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QImage>
 #include <QTest>
 #include <QDragEnterEvent>
 #include <QMimeData>
@@ -313,16 +313,7 @@ TEST_F(TypeChange, PastedCodesLoseTheirLineBreaksAndShowCentred)
             QTest::keyClick(field->widget(), Qt::Key_V, Qt::ControlModifier);
         }
         QApplication::processEvents();
-        // The creator's ink lies as far from the left edge as from the right one.
-        const QImage drawn = d.DstCr->widget()->grab().toImage();
-        int first = drawn.width(), last = -1;
-        for (int y = 3; y < drawn.height() - 3; ++y)
-            for (int x = 3; x < drawn.width() - 3; ++x)
-                if (qGray(drawn.pixel(x, y)) < 100) {
-                    first = std::min(first, x);
-                    last = std::max(last, x);
-                }
-        centred = last > first && std::abs(first - (drawn.width() - 1 - last)) <= 4;
+        centred = inkCentred(d.DstCr->widget()) && inkCentred(d.DstTy->widget());
         d.hide();
     }));
     EXPECT_TRUE(centred);
