@@ -154,9 +154,9 @@ void Control::setAcceptsFileDrops(bool accept, DropKind kind)
         m_widget->setAcceptDrops(accept);
 }
 
-bool Control::takesDrop(const std::vector<FolderItemPtr>& items) const
+bool Control::takesItems(const std::vector<FolderItemPtr>& items) const
 {
-    if (!m_acceptsDrops || items.empty())
+    if (items.empty())
         return false;
     if (m_dropKind == DropKind::AnyItem)
         return true;
@@ -167,7 +167,7 @@ bool Control::takesDrop(const std::vector<FolderItemPtr>& items) const
 
 void Control::dropObject(const std::vector<FolderItemPtr>& items)
 {
-    if (onDropObject && takesDrop(items))
+    if (onDropObject && takesItems(items))
         onDropObject(items);
 }
 
@@ -186,7 +186,7 @@ bool Control::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::DragEnter: {
         auto* e = static_cast<QDragEnterEvent*>(event);
-        if (!takesDrop(droppedItems(e->mimeData())))
+        if (!m_acceptsDrops || !takesItems(droppedItems(e->mimeData())))
             return false;
         e->acceptProposedAction();
         if (onDragEnter)
@@ -202,7 +202,7 @@ bool Control::eventFilter(QObject* watched, QEvent* event)
         if (!m_acceptsDrops)
             return false;
         const std::vector<FolderItemPtr> items = droppedItems(e->mimeData());
-        if (!takesDrop(items)) {
+        if (!takesItems(items)) {
             e->ignore();
             return true;
         }

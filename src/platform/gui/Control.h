@@ -58,7 +58,7 @@ public:
     enum class DropKind { AnyItem, FoldersAndDisks };
     void setAcceptsFileDrops(bool accept, DropKind kind = DropKind::AnyItem);
     bool acceptsFileDrops() const { return m_acceptsDrops; }
-    bool takesDrop(const std::vector<FolderItemPtr>& items) const;
+    bool takesItems(const std::vector<FolderItemPtr>& items) const; // by the drop kind
     void dropObject(const std::vector<FolderItemPtr>& items);
 
     std::function<void()> onMouseEnter;
