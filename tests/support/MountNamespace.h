@@ -17,7 +17,9 @@ namespace MountNamespace {
 
 constexpr char kInner[] = "CLOAKSWITCH_IN_MOUNT_NAMESPACE";
 
-inline bool inside() { return !qgetenv(kInner).isEmpty(); }
+inline bool inside() {
+    return !qgetenv(kInner).isEmpty();
+}
 
 inline void runCurrentTestInside() {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -30,8 +32,8 @@ inline void runCurrentTestInside() {
     inner.start("unshare", {"--mount", "--propagation", "private",
                             QCoreApplication::applicationFilePath(), filter});
     ASSERT_TRUE(inner.waitForFinished(300000));
-    EXPECT_EQ(inner.exitCode(), 0) << inner.readAllStandardOutput().constData()
-                                   << inner.readAllStandardError().constData();
+    EXPECT_EQ(inner.exitCode(), 0)
+        << inner.readAllStandardOutput().constData() << inner.readAllStandardError().constData();
 }
 
 // A mount that goes when the guard does (before the temporary folder holding it).
@@ -81,12 +83,12 @@ class Mount {
 } // namespace MountNamespace
 
 // Runs the rest of the test body inside a private mount namespace.
-#define CS_IN_MOUNT_NAMESPACE()                                                              \
-    do {                                                                                     \
-        if (!MountNamespace::inside()) {                                                     \
-            if (::geteuid() != 0)                                                            \
-                GTEST_SKIP() << "mounting needs root";                                       \
-            MountNamespace::runCurrentTestInside();                                          \
-            return;                                                                          \
-        }                                                                                    \
+#define CS_IN_MOUNT_NAMESPACE()                                                                    \
+    do {                                                                                           \
+        if (!MountNamespace::inside()) {                                                           \
+            if (::geteuid() != 0)                                                                  \
+                GTEST_SKIP() << "mounting needs root";                                             \
+            MountNamespace::runCurrentTestInside();                                                \
+            return;                                                                                \
+        }                                                                                          \
     } while (false)

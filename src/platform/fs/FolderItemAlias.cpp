@@ -1,11 +1,10 @@
 #include "platform/fs/FolderItem.h"
 
+#include "platform/fs/CompanionFile.h"
 #include "platform/fs/FinderInfoStore.h"
 #include "platform/fs/FolderItemSnapshot.h"
 #include "platform/fs/MacAlias.h"
 #include "platform/fs/Volumes.h"
-
-#include <QFile>
 
 namespace {
 
@@ -13,31 +12,29 @@ namespace {
 // several megabytes; larger data forks are no alias record.
 constexpr qint64 kMaxAliasFile = 16 * 1024 * 1024;
 
-QByteArray dataFork(const QByteArray& path) {
-    QFile file(QFile::decodeName(path));
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxAliasFile)
-        return {};
-    return file.read(kMaxAliasFile);
-}
-
 } // namespace
 
 // The bookmark in the data fork is what the Finder itself reads first; the alias record
 // of the resource fork is what older systems wrote.
 FolderItemPtr FolderItem::macAliasTarget() const {
-    std::optional<MacAliasTarget> target = MacAlias::fromBookmark(dataFork(m_path));
+    std::optional<MacAliasTarget> target;
+    if (status().size <= kMaxAliasFile) {
+        // Read as a companion is: a regular file only, never through a link or a FIFO.
+        if (auto data = CompanionFile::read(m_path))
+            target = MacAlias::fromBookmark(data.value());
+    }
     if (!target) {
-        const auto record = MacAlias::resource(FinderInfoStore::resourceFork(m_path, infoHints()),
-                                               "alis");
+        const auto record =
+            MacAlias::resource(FinderInfoStore::resourceFork(m_path, infoHints()), "alis");
         if (record)
             target = MacAlias::fromAliasRecord(*record);
     }
     if (!target)
         return nullptr;
     const Volume* own = volume();
-    const std::optional<Volume> named =
-        own && own->name == target->volumeName ? std::optional<Volume>(*own)
-                                               : Volumes::byName(target->volumeName);
+    const std::optional<Volume> named = own && own->name == target->volumeName
+                                            ? std::optional<Volume>(*own)
+                                            : Volumes::byName(target->volumeName);
     if (!named)
         return nullptr;
     const QByteArray path = target->path.isEmpty()

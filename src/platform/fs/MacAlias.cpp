@@ -131,8 +131,7 @@ std::optional<QByteArray> MacAlias::resource(const QByteArray& fork, const char 
         return std::nullopt;
     const qint64 dataAt = read32(fork, 0), mapAt = read32(fork, 4);
     const qint64 dataLength = read32(fork, 8), mapLength = read32(fork, 12);
-    if (!fits(fork, dataAt, dataLength) || !fits(fork, mapAt, mapLength) ||
-        mapLength < kMapMinSize)
+    if (!fits(fork, dataAt, dataLength) || !fits(fork, mapAt, mapLength) || mapLength < kMapMinSize)
         return std::nullopt;
     const qint64 typeListAt = mapAt + read16(fork, mapAt + 24);
     if (!fits(fork, typeListAt, 2))

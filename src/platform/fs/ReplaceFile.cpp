@@ -73,8 +73,7 @@ Status carryOver(const QByteArray& old, const struct stat& st, int fd) {
 
 } // namespace
 
-Status ReplaceFile::write(const QByteArray& path, const QByteArray& bytes,
-                          const Options& options) {
+Status ReplaceFile::write(const QByteArray& path, const QByteArray& bytes, const Options& options) {
     struct stat st;
     const bool hadOld = ::lstat(path.constData(), &st) == 0;
     if (!hadOld && errno != ENOENT)

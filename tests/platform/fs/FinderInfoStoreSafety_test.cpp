@@ -4,11 +4,11 @@
 #include "support/MountNamespace.h"
 #include "support/TempDir.h"
 
+#include <QDir>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
-#include <QDir>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -194,8 +194,8 @@ TEST(FinderInfoStoreSafety, CompanionRebuiltForALongNameKeepsWhatItCarried) {
     EXPECT_EQ(st.st_uid, 4321u);
     EXPECT_EQ(st.st_gid, 4322u);
     EXPECT_EQ(getXattr(companion, "user.kept"), "yes");
-    EXPECT_EQ(QDir(QFile::decodeName(dir.path())).entryList(QDir::AllEntries | QDir::Hidden |
-                                                            QDir::System | QDir::NoDotAndDotDot)
+    EXPECT_EQ(QDir(QFile::decodeName(dir.path()))
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
                   .size(),
               3); // no temporary file left
 }

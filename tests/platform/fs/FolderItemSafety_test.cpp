@@ -139,12 +139,9 @@ TEST_F(FolderItemSafety, OnlyARegularFileCompanionGoesAlong) {
         Op op;
         bool companionIsFolder;
     } cases[] = {
-        {"rename with folder", Op::Rename, true},
-        {"rename with link", Op::Rename, false},
-        {"move with folder", Op::MoveInto, true},
-        {"move with link", Op::MoveInto, false},
-        {"delete with folder", Op::Delete, true},
-        {"delete with link", Op::Delete, false},
+        {"rename with folder", Op::Rename, true}, {"rename with link", Op::Rename, false},
+        {"move with folder", Op::MoveInto, true}, {"move with link", Op::MoveInto, false},
+        {"delete with folder", Op::Delete, true}, {"delete with link", Op::Delete, false},
     };
     for (const auto& c : cases) {
         TempDir dir;

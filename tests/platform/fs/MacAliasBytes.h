@@ -77,15 +77,15 @@ inline QByteArray resourceFork(const char* type, const QByteArray& data) {
     QByteArray resourceData = QByteArray(4, '\0') + data;
     be32(resourceData, 0, uint32_t(data.size()));
     QByteArray map(28 + 2 + 8 + 12, '\0');
-    be16(map, 24, 28);                    // type list offset from the map's start
-    be16(map, 26, uint16_t(map.size()));  // name list offset (empty)
-    be16(map, 28, 0);                     // one type (count - 1)
+    be16(map, 24, 28);                   // type list offset from the map's start
+    be16(map, 26, uint16_t(map.size())); // name list offset (empty)
+    be16(map, 28, 0);                    // one type (count - 1)
     map.replace(30, 4, QByteArray(type, 4));
-    be16(map, 34, 0);                     // one resource (count - 1)
-    be16(map, 36, 2 + 8);                 // reference list offset from the type list
-    be16(map, 38, 0);                     // id
-    be16(map, 40, 0xFFFF);                // no name
-    be32(map, 42, 0);                     // attributes 0, data offset 0
+    be16(map, 34, 0);      // one resource (count - 1)
+    be16(map, 36, 2 + 8);  // reference list offset from the type list
+    be16(map, 38, 0);      // id
+    be16(map, 40, 0xFFFF); // no name
+    be32(map, 42, 0);      // attributes 0, data offset 0
     const int mapAt = dataAt + int(resourceData.size());
     QByteArray fork(dataAt, '\0');
     be32(fork, 0, dataAt);

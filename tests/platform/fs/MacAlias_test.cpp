@@ -46,7 +46,9 @@ class MacAliasFiles : public TestVolumes {
     QByteArray m_twin;
 };
 
-QByteArray posixTag(const QByteArray& path) { return tag(18, path); }
+QByteArray posixTag(const QByteArray& path) {
+    return tag(18, path);
+}
 
 TEST_F(MacAliasFiles, RecordsResolveToTheirTargets) {
     const struct {
@@ -54,17 +56,26 @@ TEST_F(MacAliasFiles, RecordsResolveToTheirTargets) {
         QByteArray fork, data;
         const char* target; // below the test folder
     } cases[] = {
-        {"version 2, same volume", resourceFork("alis", aliasV2("HD", posixTag("/docs/letter.txt"), false)),
-         {}, "hd/docs/letter.txt"},
-        {"version 2, Carbon path only", resourceFork("alis", aliasV2("HD", tag(2, "HD:docs:letter.txt"), false)),
-         {}, "hd/docs/letter.txt"},
+        {"version 2, same volume",
+         resourceFork("alis", aliasV2("HD", posixTag("/docs/letter.txt"), false)),
+         {},
+         "hd/docs/letter.txt"},
+        {"version 2, Carbon path only",
+         resourceFork("alis", aliasV2("HD", tag(2, "HD:docs:letter.txt"), false)),
+         {},
+         "hd/docs/letter.txt"},
         {"version 3, other volume",
          resourceFork("alis", aliasV3(tag(15, unicodeName("Other")) + posixTag("/Projects"), true)),
-         {}, "other/Projects"},
-        {"bookmark, other volume", {},
-         bookmark({"Volumes", "Other", "Projects"}, "/Volumes/Other", "Other"), "other/Projects"},
-        {"bookmark, start-up volume", {},
-         bookmark({"docs", "letter.txt"}, "/", "HD"), "hd/docs/letter.txt"},
+         {},
+         "other/Projects"},
+        {"bookmark, other volume",
+         {},
+         bookmark({"Volumes", "Other", "Projects"}, "/Volumes/Other", "Other"),
+         "other/Projects"},
+        {"bookmark, start-up volume",
+         {},
+         bookmark({"docs", "letter.txt"}, "/", "HD"),
+         "hd/docs/letter.txt"},
     };
     int n = 0;
     for (const auto& c : cases) {
@@ -92,8 +103,9 @@ TEST_F(MacAliasFiles, AnAliasOnTheNamedVolumeResolvesThereFirst) {
 }
 
 TEST_F(MacAliasFiles, AliasesBehaveAsLinksDo) {
-    const auto alias = aliasFile("hd/aliases/Projects alias",
-                                 resourceFork("alis", aliasV2("Other", posixTag("/Projects"), true)));
+    const auto alias =
+        aliasFile("hd/aliases/Projects alias",
+                  resourceFork("alis", aliasV2("Other", posixTag("/Projects"), true)));
     EXPECT_EQ(alias->typeCode(), "fdrp");
     EXPECT_EQ(alias->creatorCode(), "MACS");
     EXPECT_TRUE(alias->resolved()->isFolder());
@@ -122,7 +134,9 @@ TEST_F(MacAliasFiles, UnresolvableAndDamagedRecordsResolveToThemselves) {
     } cases[] = {
         {"volume not mounted", resourceFork("alis", aliasV2("Gone", posixTag("/docs"), true)), {}},
         {"target missing", resourceFork("alis", aliasV2("HD", posixTag("/nothing"), false)), {}},
-        {"path leaves the volume", resourceFork("alis", aliasV2("HD", posixTag("/../etc"), true)), {}},
+        {"path leaves the volume",
+         resourceFork("alis", aliasV2("HD", posixTag("/../etc"), true)),
+         {}},
         {"no alias record", resourceFork("ICN#", good), {}},
         {"no resource fork", {}, {}},
         {"truncated record", resourceFork("alis", good.left(100)), {}},
