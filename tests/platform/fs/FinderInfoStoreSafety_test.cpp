@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <linux/fs.h>
+#include <sys/fsuid.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -165,6 +166,19 @@ TEST(FinderInfoStoreSafety, PermissionRefusalOnFilesAndFoldersCreatesNoCompanion
         EXPECT_FALSE(exists(tmp / "disk/._" + c.name)) << c.name;
         EXPECT_EQ(FinderInfoStore::read(item).source, FinderInfoSource::None) << c.name;
     }
+
+    // Another user's sticky folder refuses attributes with EPERM too, even where a
+    // companion could be made beside it.
+    const QByteArray sticky = tmp / "disk/shared";
+    ASSERT_EQ(::mkdir(sticky.constData(), 0755), 0);
+    ASSERT_EQ(::chmod(sticky.constData(), 01777), 0);
+    ASSERT_EQ(::chown(sticky.constData(), 4321, 4321), 0);
+    ASSERT_EQ(::chmod((tmp / "disk").constData(), 0777), 0);
+    ::setfsuid(65534);
+    const Status refused = FinderInfoStore::update(sticky, setInvisible);
+    ::setfsuid(0);
+    EXPECT_FALSE(refused);
+    EXPECT_FALSE(exists(tmp / "disk/._shared"));
 }
 
 // A name of 240 bytes leaves no room for a temporary name made from it; the rebuilt
