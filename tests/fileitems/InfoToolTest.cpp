@@ -1,5 +1,7 @@
 #include "platform/fs/DeleteTree.h"
 #include "platform/fs/FolderItem.h"
+#include "platform/fs/Volumes.h"
+#include "platform/fs/MacAliasBytes.h"
 #include "support/MountNamespace.h"
 #include "support/TempDir.h"
 
@@ -313,4 +315,30 @@ TEST(InfoToolErrors, ErrorsSayWhy)
     EXPECT_EQ(getXattr(damaged, "user.com.apple.FinderInfo"), QByteArray(31, 'T'));
     EXPECT_FALSE(QFile::exists(QFile::decodeName(tmp / "._damaged")));
     EXPECT_TRUE(DeleteTree::remove(tmp / "d")); // deeper than the temporary folder's cleanup reaches
+}
+
+// An alias file as the Finder makes it (alias flag, zero codes, bookmark data in the data
+// fork) shows as an alias with its target's codes, as a link does.
+TEST_F(InfoTool, FinderAliasFilesShowAsAliasesOfTheirTargets)
+{
+    const QByteArray target = m_tmp.folder("Sub");
+    const auto volume = Volumes::forPath(target);
+    ASSERT_TRUE(volume);
+    QList<QByteArray> names;
+    for (const QByteArray& name : target.split('/'))
+        if (!name.isEmpty())
+            names.append(name);
+    const QByteArray alias = m_tmp.file(
+        "Sub alias", MacAliasBytes::bookmark(names, volume->mountPoint, volume->name.toUtf8()));
+    QByteArray info(32, '\0');
+    info[8] = char(0x80);
+    ASSERT_TRUE(setXattr(alias, "user.com.apple.FinderInfo", info));
+
+    const RunResult run = runInfo(m_tmp, {alias});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QList<QByteArray> fields = run.lines().value(0).split('\t');
+    ASSERT_EQ(fields.size(), 9);
+    EXPECT_EQ(fields[5], "MACS");
+    EXPECT_EQ(fields[6], "fdrp");
+    EXPECT_EQ(fields[8], "alias");
 }
