@@ -217,6 +217,17 @@ public:
     void InvisDupButton_Action();
     void NewFolderButton_Action();
 
+    // ---- drop destination tracking (dragdrop/) -----------------------------------------
+    void connectDragDropEvents();
+    void prepareCheckMarks(bool on);
+    void checkMarkSetOnFolder(int row); // negative or past the last row: no row
+    void prepareTrashDrop(bool on);
+    void invalidateDragMode();
+    void Timer1_Action();
+    void Timer2_Action();
+    void FileListBox_MouseEnter();
+    void restoreWindowColor();
+
 private:
     void createControls();
     void installButtonPictures();

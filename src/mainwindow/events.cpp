@@ -46,6 +46,7 @@ void Window1::connectEvents()
     connectPrefsEvents();
     connectDialogEvents();
     connectEditingEvents();
+    connectDragDropEvents();
 }
 
 void Window1::FileListBox_Open()
@@ -71,11 +72,6 @@ void Window1::FileListBox_Change()
 {
     OptButtonsState();
     listChanged = true;
-}
-
-void Window1::FileListBox_MouseExit()
-{
-    saveListState();
 }
 
 void Window1::PrefsButton_MouseEnter()

@@ -71,6 +71,13 @@ void ListBox::selectionChanged()
         onChange();
 }
 
+void ListBox::enterEvent(QEnterEvent* event)
+{
+    QWidget::enterEvent(event);
+    if (onMouseEnter)
+        onMouseEnter();
+}
+
 void ListBox::leaveEvent(QEvent* event)
 {
     QWidget::leaveEvent(event);

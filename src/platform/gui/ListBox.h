@@ -92,6 +92,13 @@ public:
     void setScrollBarVisible(bool visible);
     int rowAt(int y) const; // y in the list's coordinates; -1 outside rows
 
+    // --- check boxes in column 0 (the drop-target marks); rows start unchecked
+    bool checkBoxColumn() const;
+    void setCheckBoxColumn(bool on); // off also unchecks every row
+    bool cellCheck(int row) const;
+    void setCellCheck(int row, bool checked);
+    void uncheckAll();
+
     // --- events; each is optional
     std::function<void(int row)> onExpandRow;
     std::function<void()> onChange;                 // selection changed
@@ -99,9 +106,11 @@ public:
     std::function<bool(int column)> onSortColumn;    // true: the handler sorted
     std::function<void(int row, int column)> onCellTextPaint;
     std::function<void(int row)> onDoubleClick;
+    std::function<void()> onMouseEnter;
     std::function<void()> onMouseExit;
 
 protected:
+    void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:

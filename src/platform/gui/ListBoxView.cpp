@@ -123,7 +123,9 @@ int ListBoxView::triangleRowAt(const QPoint& pos) const
     const ListRow& row = m_model.shownRow(index.row());
     if (!row.folderRow)
         return -1;
-    const QRect cell = visualRect(m_model.index(index.row(), 0));
+    QRect cell = visualRect(m_model.index(index.row(), 0));
+    if (m_look.checkBoxColumn)
+        cell.setLeft(cell.left() + ListBoxLook::kCheckBoxWidth);
     return ListBoxLook::triangleRect(cell, row.depth).contains(pos) ? index.row() : -1;
 }
 
