@@ -195,4 +195,5 @@ void Window1::connectDragDropEvents()
     FileListBox->onMouseEnter = [this] { FileListBox_MouseEnter(); };
     FileListBoxControl->onDragEnter = [this] { FileListBox_MouseEnter(); };
     FileListBoxControl->onDragExit = [this] { FileListBox_MouseExit(); };
+    connectRowDragEvents();
 }

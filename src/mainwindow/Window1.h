@@ -228,6 +228,17 @@ public:
     void FileListBox_MouseEnter();
     void restoreWindowColor();
 
+    // ---- dragging rows (dragdrop/) ------------------------------------------------------
+    void connectRowDragEvents();
+    bool FileListBox_DragRow(std::vector<FolderItemPtr>& drag, int row);
+    bool trackInWindowDrag();
+    void setupDragCanvas();
+    void deliverRowDrop(const std::vector<FolderItemPtr>& drag);
+    void Timer3_Action();
+    void Timer4_Action();
+    void DragCancelButton_DropObject();
+    void ExternalDragCheckBox_Action();
+
 private:
     void createControls();
     void installButtonPictures();

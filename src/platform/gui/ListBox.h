@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/fs/FolderItem.h"
 #include "platform/gui/ListRow.h"
 
 #include <QPixmap>
@@ -107,6 +108,10 @@ public:
     std::function<void(int row, int column)> onCellTextPaint;
     std::function<void(int row)> onDoubleClick;
     std::function<void()> onMouseEnter;
+    // A row is dragged: the handler fills the items to carry (empty entries allowed).
+    // True hands them to the window system as file URLs, for other programs; false
+    // ends the drag here.
+    std::function<bool(std::vector<FolderItemPtr>& drag, int row)> onDragRow;
     std::function<void()> onMouseExit;
 
 protected:
@@ -116,6 +121,7 @@ protected:
 private:
     class ChangeBatch;
     void selectionChanged();
+    void startRowDrag(int row);
     void updateRowHeight();
 
     std::unique_ptr<ListBoxModel> m_model;

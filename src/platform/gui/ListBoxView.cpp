@@ -29,6 +29,9 @@ ListBoxView::ListBoxView(ListBoxModel& model, const ListBoxLook& look, QWidget* 
     setSortingEnabled(false);
     setAllColumnsShowFocus(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Dragging rows: a press on a selected row keeps the selection until the release,
+    // so that several rows can be dragged; startDrag() hands the drag to the program.
+    setDragEnabled(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -131,6 +134,8 @@ int ListBoxView::triangleRowAt(const QPoint& pos) const
 
 void ListBoxView::mousePressEvent(QMouseEvent* event)
 {
+    const QModelIndex pressed = indexAt(event->position().toPoint());
+    m_pressedRow = pressed.isValid() ? pressed.row() : -1;
     const int row = triangleRowAt(event->position().toPoint());
     if (row >= 0 && event->button() == Qt::LeftButton) {
         event->accept();
@@ -154,4 +159,10 @@ void ListBoxView::mouseDoubleClickEvent(QMouseEvent* event)
     const QModelIndex index = indexAt(pos);
     if (index.isValid() && event->button() == Qt::LeftButton && onDoubleClick)
         onDoubleClick(index.row());
+}
+
+void ListBoxView::startDrag(Qt::DropActions)
+{
+    if (m_pressedRow >= 0 && onStartDrag)
+        onStartDrag(m_pressedRow);
 }
