@@ -156,6 +156,12 @@ Status writeAll(int fd, const QByteArray& bytes) {
 
 namespace CopyParts {
 
+// FAT keeps no modes (and FUSE drivers of it may not even have the call): its refusal is
+// not a reason to fail the copy.
+bool modesUnsupported(int code) {
+    return code == EPERM || code == ENOTSUP || code == ENOSYS;
+}
+
 bool isCompanionName(const QByteArray& name) {
     return name.startsWith("._") && name.size() > 2;
 }
@@ -217,14 +223,13 @@ Status copyCompanion(int sourceFolder, const QByteArray& sourceName, int targetF
     return success();
 }
 
-Status finishOpen(int fd, const struct stat& source) {
+Status finishOpen(int fd, const struct stat& source, bool withDates) {
     if (::geteuid() == 0)
         (void)::fchown(fd, source.st_uid, source.st_gid);
-    // FAT keeps no modes: its refusal is not a reason to fail the copy.
-    if (::fchmod(fd, source.st_mode & 07777) != 0 && errno != EPERM && errno != ENOTSUP)
+    if (::fchmod(fd, source.st_mode & 07777) != 0 && !modesUnsupported(errno))
         return Status::fail("fchmod");
     const struct timespec times[2] = {source.st_atim, source.st_mtim};
-    if (::futimens(fd, times) != 0)
+    if (withDates && ::futimens(fd, times) != 0)
         return Status::fail("futimens");
     return success();
 }

@@ -84,6 +84,18 @@ bool isWithin(const QByteArray& inner, const QByteArray& outer) {
     return inner == outer || inner.startsWith(outer.endsWith('/') ? outer : outer + "/");
 }
 
+// Entries directly inside a folder; -1 for anything else.
+qint64 entryCount(const QByteArray& path) {
+    DIR* dir = ::opendir(path.constData());
+    if (!dir)
+        return -1;
+    qint64 n = 0;
+    while (::readdir(dir))
+        ++n;
+    ::closedir(dir);
+    return n;
+}
+
 UniqueFd openFolder(const QByteArray& path) {
     return UniqueFd(::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
 }
@@ -156,10 +168,21 @@ Status CopyEngine::copyInto(const QByteArray& source, const QByteArray& folder,
     QByteArray temporary;
     if (Status s = copyToTemporary(source, folder, temporary); !s)
         return s;
+    const qint64 entries = entryCount(temporary);
     Status placed = renameWithCompanion(temporary, target);
-    if (!placed)
+    if (!placed) {
         discard(temporary);
-    return placed;
+        return placed;
+    }
+    if (entryCount(target) == entries)
+        return success();
+    // The FUSE FAT driver empties a folder it renames. Where a folder cannot be renamed
+    // whole, it is made again under its final name, and removed should that fail.
+    discard(target);
+    Status direct = copyItem(source, target);
+    if (!direct)
+        discard(target);
+    return direct;
 }
 
 Status CopyEngine::copyReplacing(const QByteArray& source, const QByteArray& folder,

@@ -29,8 +29,9 @@ Status copyCompanion(int sourceFolder, const QByteArray& sourceName, int targetF
 
 // Owner (where allowed), mode and dates of an open copy, in that order, since a change
 // of owner clears set-id bits and a mode without write permission blocks attributes.
-Status finishOpen(int fd, const struct stat& source);
+Status finishOpen(int fd, const struct stat& source, bool withDates = true);
 
 bool isCompanionName(const QByteArray& name);
+bool modesUnsupported(int code);
 
 } // namespace CopyParts

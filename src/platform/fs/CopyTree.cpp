@@ -118,11 +118,16 @@ class CopyEngine::Walk {
         auto leftover = CopyParts::copyAttributes(in.get(), out.get());
         if (!leftover)
             return leftover;
-        if (Status s = CopyParts::finishOpen(out.get(), st); !s)
+        if (Status s = CopyParts::finishOpen(out.get(), st, false); !s)
             return s.error();
         // Errors of delayed writes (network file systems) surface only here.
         if (::close(out.release()) != 0)
             return Status::fail("close").error();
+        // Dates last: FUSE file systems write cached data back at close, which would
+        // date the copy now.
+        const struct timespec times[2] = {st.st_atim, st.st_mtim};
+        if (::utimensat(targetFolder, targetName.constData(), times, AT_SYMLINK_NOFOLLOW) != 0)
+            return Status::fail("utimensat").error();
         return leftover;
     }
 
@@ -197,7 +202,7 @@ class CopyEngine::Walk {
         if (::mkfifoat(targetFolder, targetName.constData(), 0600) != 0)
             return Status::fail("mkfifo").error();
         if (::fchmodat(targetFolder, targetName.constData(), st.st_mode & 07777, 0) != 0 &&
-            errno != EPERM)
+            !CopyParts::modesUnsupported(errno))
             return Status::fail("chmod").error();
         return finishNamed(st, targetFolder, targetName);
     }
