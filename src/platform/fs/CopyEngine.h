@@ -17,6 +17,9 @@ class CopyProgress {
     std::atomic<qint64> itemsDone{0};
     std::atomic<qint64> bytesDone{0};
     std::atomic<bool> cancelled{false};
+    // What the whole copy will do, when the caller measured it (CopyEngine::measure).
+    std::atomic<qint64> itemsTotal{0};
+    std::atomic<qint64> bytesTotal{0};
 
     void setCurrent(const QByteArray& sourcePath);
     QByteArray current() const;
