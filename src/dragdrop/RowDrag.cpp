@@ -209,6 +209,10 @@ void Window1::connectRowDragEvents()
         DragCancelButton_DropObject();
     };
     ExternalDragCheckBox->onAction = [this] { ExternalDragCheckBox_Action(); };
+    FileListBoxControl->onDropObject = [this](const std::vector<FolderItemPtr>& items) {
+        FileListBox_DropObject(items);
+    };
+    FileListBox->onMouseDown = [this](int x, int y) { return FileListBox_MouseDown(x, y); };
     Timer3->onAction = [this] { Timer3_Action(); };
     Timer4->onAction = [this] { Timer4_Action(); };
 }

@@ -259,6 +259,11 @@ public:
     void DragCancelButton_DropObject();
     void ExternalDragCheckBox_Action();
 
+    // ---- drops on the list, the row menu (dragdrop/, finder/) ----------------------------
+    void FileListBox_DropObject(const std::vector<FolderItemPtr>& drag);
+    bool FileListBox_MouseDown(int x, int y);
+    void rowMenuAction(const QString& entry);
+
 private:
     void createControls();
     void installButtonPictures();

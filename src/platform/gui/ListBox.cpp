@@ -44,6 +44,7 @@ ListBox::ListBox(QWidget* parent)
     m_view->setRowSelection(m_selection);
     m_view->onToggle = [this](int row) { setExpanded(row, !expanded(row)); };
     m_view->onStartDrag = [this](int row) { startRowDrag(row); };
+    m_view->onPress = [this](const QPoint& p) { return onMouseDown && onMouseDown(p.x(), p.y()); };
     m_view->onDoubleClick = [this](int row) {
         if (onDoubleClick)
             onDoubleClick(row);

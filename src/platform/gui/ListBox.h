@@ -108,6 +108,9 @@ public:
     std::function<void(int row, int column)> onCellTextPaint;
     std::function<void(int row)> onDoubleClick;
     std::function<void()> onMouseEnter;
+    // A press in the list (x, y in the list's coordinates); true consumes it, so that
+    // the list neither selects nor drags.
+    std::function<bool(int x, int y)> onMouseDown;
     // A row is dragged: the handler fills the items to carry (empty entries allowed).
     // True hands them to the window system as file URLs, for other programs; false
     // ends the drag here.

@@ -134,6 +134,10 @@ int ListBoxView::triangleRowAt(const QPoint& pos) const
 
 void ListBoxView::mousePressEvent(QMouseEvent* event)
 {
+    if (onPress && onPress(viewport()->mapTo(parentWidget(), event->position().toPoint()))) {
+        event->accept();
+        return;
+    }
     const QModelIndex pressed = indexAt(event->position().toPoint());
     m_pressedRow = pressed.isValid() ? pressed.row() : -1;
     const int row = triangleRowAt(event->position().toPoint());

@@ -26,6 +26,7 @@ public:
     std::function<void(int row)> onToggle;
     std::function<void(int row)> onDoubleClick;
     std::function<void(int row)> onStartDrag;
+    std::function<bool(const QPoint& inList)> onPress; // true consumes the press
 
 protected:
     void paintEvent(QPaintEvent* event) override;
