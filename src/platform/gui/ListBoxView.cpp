@@ -165,8 +165,12 @@ void ListBoxView::mouseDoubleClickEvent(QMouseEvent* event)
         onDoubleClick(index.row());
 }
 
+// The program's drag runs a loop of its own, in which the view goes on receiving
+// moves while it still thinks a drag is about to start: one press, one drag.
 void ListBoxView::startDrag(Qt::DropActions)
 {
-    if (m_pressedRow >= 0 && onStartDrag)
-        onStartDrag(m_pressedRow);
+    const int row = m_pressedRow;
+    m_pressedRow = -1;
+    if (row >= 0 && onStartDrag)
+        onStartDrag(row);
 }
