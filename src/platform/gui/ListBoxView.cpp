@@ -31,6 +31,9 @@ ListBoxView::ListBoxView(ListBoxModel& model, const ListBoxLook& look, QWidget* 
     setSortingEnabled(false);
     setAllColumnsShowFocus(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Dragging rows: a press on a selected row keeps the selection until the release,
+    // so that several rows can be dragged; startDrag() hands the drag to the program.
+    setDragEnabled(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -132,12 +135,20 @@ int ListBoxView::triangleRowAt(const QPoint& pos) const
     const ListRow& row = m_model.shownRow(index.row());
     if (!row.folderRow)
         return -1;
-    const QRect cell = visualRect(m_model.index(index.row(), 0));
+    QRect cell = visualRect(m_model.index(index.row(), 0));
+    if (m_look.checkBoxColumn)
+        cell.setLeft(cell.left() + ListBoxLook::kCheckBoxWidth);
     return ListBoxLook::triangleRect(cell, row.depth).contains(pos) ? index.row() : -1;
 }
 
 void ListBoxView::mousePressEvent(QMouseEvent* event)
 {
+    if (onPress && onPress(viewport()->mapTo(parentWidget(), event->position().toPoint()))) {
+        event->accept();
+        return;
+    }
+    const QModelIndex pressed = indexAt(event->position().toPoint());
+    m_pressedRow = pressed.isValid() ? pressed.row() : -1;
     const int row = triangleRowAt(event->position().toPoint());
     if (row >= 0 && event->button() == Qt::LeftButton) {
         event->accept();
@@ -161,4 +172,14 @@ void ListBoxView::mouseDoubleClickEvent(QMouseEvent* event)
     const QModelIndex index = indexAt(pos);
     if (index.isValid() && event->button() == Qt::LeftButton && onDoubleClick)
         onDoubleClick(index.row());
+}
+
+// The program's drag runs a loop of its own, in which the view goes on receiving
+// moves while it still thinks a drag is about to start: one press, one drag.
+void ListBoxView::startDrag(Qt::DropActions)
+{
+    const int row = m_pressedRow;
+    m_pressedRow = -1;
+    if (row >= 0 && onStartDrag)
+        onStartDrag(row);
 }
