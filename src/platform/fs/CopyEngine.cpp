@@ -22,7 +22,9 @@ bool present(const QByteArray& path) {
 
 QByteArray folderOf(const QByteArray& path) {
     const qsizetype slash = path.lastIndexOf('/');
-    return slash <= 0 ? QByteArray("/") : path.left(slash);
+    if (slash < 0)
+        return "."; // a name relative to the working folder
+    return slash == 0 ? QByteArray("/") : path.left(slash);
 }
 
 QByteArray nameOf(const QByteArray& path) {
