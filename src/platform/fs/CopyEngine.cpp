@@ -232,11 +232,6 @@ Status CopyEngine::finishFolder(const QByteArray& source, const QByteArray& targ
     return CopyParts::finishOpen(out.get(), st);
 }
 
-QString CopyEngine::reason(const SysError& error) {
-    char buffer[256];
-    return QString::fromLocal8Bit(::strerror_r(error.code, buffer, sizeof buffer));
-}
-
 namespace {
 
 bool exchangeUnsupported(int code) {
