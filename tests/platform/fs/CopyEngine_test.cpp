@@ -1,5 +1,6 @@
 #include "CopyFixture.h"
 
+#include "platform/fs/ErrorText.h"
 #include "platform/fs/FinderInfoStore.h"
 
 #include <QFile>
@@ -103,7 +104,7 @@ TEST_P(CopyEngineTest, CopyKeepsEverythingAndLeavesTheSourceAlone) {
 
     CopyEngine engine;
     const Status copied = engine.copyInto(m_from + "/" + sample.name, m_to);
-    ASSERT_TRUE(copied) << CopyEngine::reason(copied.error()).toStdString();
+    ASSERT_TRUE(copied) << ErrorText::reason(copied.error()).constData();
 
     EXPECT_EQ(describe(m_to, sample.name).toStdString(),
               describe(m_from, sample.name).toStdString());
@@ -201,6 +202,21 @@ TEST_F(CopyEngineCases, ReplaceRefusesToDeleteItsOwnSource) {
     EXPECT_EQ(engine.copyReplacing(m_from + "/Data/Sub/deep", m_from, "Data").error().code, EINVAL);
     EXPECT_EQ(namesIn(m_from + "/Data/Sub"), QStringList{"deep"});
     EXPECT_EQ(namesIn(m_from), QStringList{"Data"});
+}
+
+TEST_F(CopyEngineCases, BuildingBlocksMakeTheSameCopyAsTheWholeCopy) {
+    // A caller that walks the tree itself, as a copy that changes items on the way does.
+    kSamples[1].make(m_from);
+    const QByteArray from = m_from + "/Data", to = m_to + "/Data";
+    CopyEngine engine;
+    ASSERT_TRUE(engine.makeFolder(from, to));
+    ASSERT_TRUE(engine.makeFolder(from + "/Sub", to + "/Sub"));
+    ASSERT_TRUE(engine.copyItem(from + "/Sub/deep", to + "/Sub/deep"));
+    ASSERT_TRUE(engine.finishFolder(from + "/Sub", to + "/Sub"));
+    for (const char* name : {"/.profile", "/notes"})
+        ASSERT_TRUE(engine.copyItem(from + name, to + name));
+    ASSERT_TRUE(engine.finishFolder(from, to));
+    EXPECT_EQ(describe(m_to, "Data").toStdString(), describe(m_from, "Data").toStdString());
 }
 
 TEST_F(CopyEngineCases, MeasureCountsEntriesAndData) {
