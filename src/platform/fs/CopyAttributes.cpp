@@ -1,6 +1,7 @@
 #include "platform/fs/AppleDouble.h"
 #include "platform/fs/CompanionFile.h"
 #include "platform/fs/CopyParts.h"
+#include "platform/fs/PosixCalls.h"
 #include "platform/fs/UniqueFd.h"
 
 #include <QList>
@@ -12,6 +13,9 @@
 #include <unistd.h>
 
 namespace {
+
+using PosixCalls::writeAll;
+
 
 constexpr char kUserPrefix[] = "user.";
 constexpr char kHfsPlusFinderInfo[] = "osx.com.apple.FinderInfo";
@@ -137,19 +141,6 @@ std::optional<QByteArray> mergedCompanion(const std::optional<QByteArray>& exist
         }
     }
     return AppleDoubleAttributes::compose(contents);
-}
-
-Status writeAll(int fd, const QByteArray& bytes) {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return Status::fail("write", n < 0 ? errno : EIO);
-        done += n;
-    }
-    return success();
 }
 
 } // namespace

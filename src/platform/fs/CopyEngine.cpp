@@ -1,4 +1,5 @@
 #include "platform/fs/CopyEngine.h"
+#include "platform/fs/PosixCalls.h"
 
 #include "platform/fs/CopyParts.h"
 #include "platform/fs/DeleteTree.h"
@@ -15,10 +16,9 @@
 
 namespace {
 
-bool present(const QByteArray& path) {
-    struct stat st;
-    return ::lstat(path.constData(), &st) == 0;
-}
+using PosixCalls::present;
+using PosixCalls::renameNoReplace;
+
 
 QByteArray folderOf(const QByteArray& path) {
     const qsizetype slash = path.lastIndexOf('/');
@@ -42,18 +42,6 @@ QByteArray companionOf(const QByteArray& path) {
 bool validName(const QByteArray& name) {
     return !name.isEmpty() && name != "." && name != ".." && !name.contains('/') &&
            !name.contains('\0');
-}
-
-// Never replaces what stands at the target. Where the file system has no
-// RENAME_NOREPLACE, check and rename: a narrow race, accepted.
-Status renameNoReplace(const QByteArray& from, const QByteArray& to) {
-    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
-        return success();
-    if (errno != EINVAL && errno != ENOSYS)
-        return Status::fail("rename");
-    if (present(to))
-        return Status::fail("rename", EEXIST);
-    return ::rename(from.constData(), to.constData()) == 0 ? success() : Status::fail("rename");
 }
 
 // Moves an item and its companion; the item goes back when its companion cannot follow.

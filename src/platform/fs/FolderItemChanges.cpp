@@ -3,6 +3,7 @@
 #include "platform/fs/DeleteTree.h"
 #include "platform/fs/FolderItemSnapshot.h"
 #include "platform/fs/NameCodec.h"
+#include "platform/fs/PosixCalls.h"
 #include "platform/fs/ReplaceFile.h"
 #include "platform/fs/UniqueFd.h"
 
@@ -13,28 +14,15 @@
 
 namespace {
 
-bool present(const QByteArray& path) {
-    struct stat st;
-    return ::lstat(path.constData(), &st) == 0;
-}
+using PosixCalls::present;
+using PosixCalls::renameNoReplace;
+
 
 // Only a regular file under "._NAME" is a companion: a folder or a link of that name is
 // an item of its own and never goes along.
 bool isCompanionFile(const QByteArray& path) {
     struct stat st;
     return ::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
-// Renames without ever replacing what stands at the target. Where the file system has no
-// RENAME_NOREPLACE, check and rename: a narrow race, accepted.
-Status renameNoReplace(const QByteArray& from, const QByteArray& to) {
-    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
-        return success();
-    if (errno != EINVAL && errno != ENOSYS)
-        return Status::fail("rename");
-    if (present(to))
-        return Status::fail("rename", EEXIST);
-    return ::rename(from.constData(), to.constData()) == 0 ? success() : Status::fail("rename");
 }
 
 } // namespace

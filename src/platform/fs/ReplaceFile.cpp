@@ -1,4 +1,5 @@
 #include "platform/fs/ReplaceFile.h"
+#include "platform/fs/PosixCalls.h"
 
 #include "platform/fs/UniqueFd.h"
 #include "platform/fs/Xattr.h"
@@ -10,6 +11,9 @@
 #include <unistd.h>
 
 namespace {
+
+using PosixCalls::writeAll;
+
 
 QByteArray folderOf(const QByteArray& path) {
     const qsizetype slash = path.lastIndexOf('/');
@@ -30,19 +34,6 @@ Result<QByteArray> createTemporary(const QByteArray& target, UniqueFd& fd) {
             return Result<QByteArray>::fail("create");
     }
     return Result<QByteArray>::fail("create", EEXIST);
-}
-
-Status writeAll(int fd, const QByteArray& bytes) {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return Status::fail("write", n < 0 ? errno : EIO);
-        done += n;
-    }
-    return success();
 }
 
 // What the old file carried goes to the new one. An owner that cannot be given (not

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/Result.h"
+
+#include <QByteArray>
+
+// The few system-call wrappers that several parts of the file layer share.
+namespace PosixCalls {
+
+bool present(const QByteArray& path); // lstat succeeds
+// Renames without ever replacing what stands at the target. Where the file system has no
+// RENAME_NOREPLACE, check and rename: a narrow race, accepted.
+Status renameNoReplace(const QByteArray& from, const QByteArray& to);
+// Writes every byte, going on after interruptions and short writes.
+Status writeAll(int fd, const QByteArray& bytes);
+
+} // namespace PosixCalls
