@@ -217,6 +217,16 @@ public:
     void InvisDupButton_Action();
     void NewFolderButton_Action();
 
+    // ---- visible copy (fileops/) -------------------------------------------------------
+    // Called by the copy only while isVisCopy: whether the item is copied at all, and the
+    // copy's name and visibility once it has arrived.
+    bool canVisCopy(const FolderItemPtr& item);
+    void completeVisCopy(const FolderItemPtr& copy);
+    // The settings window, made on first use and only hidden afterwards: its settings
+    // last for the run.
+    class VisCopyWindow& visCopyWindow();
+    std::shared_ptr<class VisCopyWindow> m_visCopyWindow;
+
 private:
     void createControls();
     void installButtonPictures();
