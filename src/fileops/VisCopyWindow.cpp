@@ -36,6 +36,18 @@ void VisCopyWindow::connectEvents() {
     CancelButton->onAction = [this] { CancelButton_Action(); };
 }
 
+VisCopyRules VisCopyWindow::rules() const {
+    VisCopyRules r;
+    r.makeVisible = InvisCheck->value();
+    r.renameDotNames = DotCheck->value();
+    r.prefix = PrefixField->text();
+    r.exclude = ExcludeCheck->value();
+    for (int row = 0; row < ExcludeList->rowCount(); ++row)
+        r.exclusions.push_back(
+            {ExcludeList->cell(row, kPatternColumn), ExcludeList->cell(row, kModeColumn).toInt()});
+    return r;
+}
+
 void VisCopyWindow::Open() {
     ContextualMenu1.deleteAllRows();
     for (const QString& mode : modeTexts())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fileops/VisCopyRules.h"
 #include "platform/gui/ContextualMenu.h"
 #include "platform/gui/ModalWindow.h"
 
@@ -39,6 +40,9 @@ class VisCopyWindow : public ModalWindow {
     std::unique_ptr<PushButton> DefaultButton, CancelButton, OkButton;
     ContextualMenu ContextualMenu1;
     int clickedRow = -1; // the row whose mode menu is open
+
+    // The settings as they stand in the controls.
+    VisCopyRules rules() const;
 
     void Open();
     void ExcludeList_Open();
