@@ -213,9 +213,29 @@ public:
     std::shared_ptr<class TypeChangeWindow> m_typeChangeWindow;
 
     // ---- copy, move, duplicate, alias, new folder (fileops/) ---------------------------
+    void connectFileOpsEvents();
     void DeleteFileOrFolder(const FolderItemPtr& item);
     void InvisDupButton_Action();
     void NewFolderButton_Action();
+    void InvisCopyButton_Action();
+    void InvisMoveButton_Action();
+    void FileCopyOrMove(int mode);
+    void CopyOrMoveOneFile(const FolderItemPtr& item, const FolderItemPtr& destination, int mode);
+    // replacing: the item at destination/newName is swapped out once the copy is whole.
+    void CopyOneItem(const FolderItemPtr& item, const FolderItemPtr& destination,
+                     const QString& newName, bool replacing = false);
+    void CopyFileOrFolder(const FolderItemPtr& item, const FolderItemPtr& destination);
+    bool inTheFolder(const FolderItemPtr& item, const FolderItemPtr& folder) const;
+    void duplicateFilesOrFolders(bool mode);
+    void createNewFolder();
+    // The recorded selection of the current position, each item once, without those
+    // already directly inside skipChildrenOf.
+    std::vector<FolderItemPtr> recordedSelection(const FolderItemPtr& skipChildrenOf);
+    static QString duplicateName(const FolderItemPtr& item, bool alias);
+    bool moveReplacing(const FolderItemPtr& item, const FolderItemPtr& destination,
+                       const QString& name);
+    bool aliasReplacing(const FolderItemPtr& item, const FolderItemPtr& destination,
+                        const QString& name);
 
     // ---- visible copy (fileops/) -------------------------------------------------------
     // Called by the copy only while isVisCopy: whether the item is copied at all, and the

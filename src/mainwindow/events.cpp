@@ -46,6 +46,7 @@ void Window1::connectEvents()
     connectPrefsEvents();
     connectDialogEvents();
     connectEditingEvents();
+    connectFileOpsEvents();
 }
 
 void Window1::FileListBox_Open()
