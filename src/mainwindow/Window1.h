@@ -246,6 +246,13 @@ public:
     // last for the run.
     class VisCopyWindow& visCopyWindow();
     std::shared_ptr<class VisCopyWindow> m_visCopyWindow;
+    // The name the copy of an item takes: in a visible copy the completed name, else its
+    // own.
+    QString visCopyName(const FolderItemPtr& item);
+    // The visible copy of item in folder as name, replacing what stands there when asked;
+    // true when it arrived.
+    bool visibleCopy(const FolderItemPtr& item, const FolderItemPtr& folder, const QString& name,
+                     bool replacing);
 
 private:
     void createControls();
