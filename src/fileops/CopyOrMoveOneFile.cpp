@@ -30,6 +30,48 @@ QString quoted(const FolderItemPtr& item) {
 // What the one item is to become, once a name clash has been answered.
 enum class Clash { None, Suffix, Replace, Skip };
 
+// A name clash at the destination: the same-folder move is explained once per batch and
+// skipped; otherwise the batch's standing answer, or the user's, decides. name comes in
+// as the target name and leaves as the name to use.
+Clash answerClash(Window1& w, const FolderItemPtr& item, const FolderItemPtr& destination, int mode,
+                  QString& name) {
+    const FolderItemPtr existing = destination->trueChild(name);
+    if (!existing || !existing->exists())
+        return Clash::None;
+    const bool sameFolder = w.inTheFolder(item, destination);
+    if (mode == 1 && sameFolder) {
+        if (w.firstFlag) {
+            MessageBox::note(quoted(item) + QStringLiteral(" の") + operationWord(mode) + kCR +
+                             kCR +
+                             QStringLiteral("移動元と移動先が同じなので、キャンセルします。") +
+                             kCR + QStringLiteral("一括処理の残りの項目についても、同様の場合は") +
+                             kCR + QStringLiteral("すべてキャンセルします。"));
+            w.firstFlag = false;
+        }
+        return Clash::Skip;
+    }
+    if (globals::afterAll == 0) {
+        if (sameFolder) {
+            globals::retVal = 1; // a copy into its own folder goes beside the item
+        } else {
+            NameCheckWindow check;
+            check.setTitle(operationWord(mode) + QStringLiteral("の同名チェック"));
+            check.MsgText->setText(item->displayName());
+            globals::retVal = 0; // closed by other means than its buttons: cancel
+            check.showModal();
+        }
+    }
+    const QString newName = Window1::uniqueName(destination, name);
+    const int answer = globals::afterAll != 0 ? globals::afterAll : globals::retVal;
+    if (answer == 2 && !sameFolder)
+        return Clash::Replace;
+    if (answer != 1 && answer != 2)
+        return Clash::Skip;
+    // A suffix; or a replace of the item by itself, which goes beside itself instead.
+    name = newName;
+    return Clash::Suffix;
+}
+
 } // namespace
 
 // A replaced item is swapped out only once the new one stands complete beside it, so
@@ -70,7 +112,6 @@ void Window1::CopyOrMoveOneFile(const FolderItemPtr& item, const FolderItemPtr& 
         return;
     if (mode == 1 && item->volumeRef() != destination->volumeRef())
         mode = 0; // across volumes a move is a copy, and the item stays
-    const QString word = operationWord(mode);
     if (mode == 1 && isReservedName(item)) {
         const QString text = quoted(item) + kCR + kCR +
                              QStringLiteral("これはシステムで準備されたもののようです。") +
@@ -84,46 +125,9 @@ void Window1::CopyOrMoveOneFile(const FolderItemPtr& item, const FolderItemPtr& 
                                            : item->name();
 
     QString name = targetName;
-    Clash clash = Clash::None;
-    const FolderItemPtr existing = destination->trueChild(targetName);
-    if (existing && existing->exists()) {
-        const bool sameFolder = inTheFolder(item, destination);
-        if (mode == 1 && sameFolder) {
-            if (firstFlag) {
-                MessageBox::note(quoted(item) + QStringLiteral(" の") + word + kCR + kCR +
-                                 QStringLiteral("移動元と移動先が同じなので、キャンセルします。") +
-                                 kCR +
-                                 QStringLiteral("一括処理の残りの項目についても、同様の場合は") +
-                                 kCR + QStringLiteral("すべてキャンセルします。"));
-                firstFlag = false;
-            }
-            return;
-        }
-        if (globals::afterAll == 0) {
-            if (sameFolder) {
-                globals::retVal = 1;
-            } else {
-                NameCheckWindow check;
-                check.setTitle(word + QStringLiteral("の同名チェック"));
-                check.MsgText->setText(item->displayName());
-                globals::retVal = 0; // closed by other means than its buttons: cancel
-                check.showModal();
-            }
-        }
-        const QString newName = uniqueName(destination, targetName);
-        const int answer = globals::afterAll != 0 ? globals::afterAll : globals::retVal;
-        if (answer == 1) {
-            clash = Clash::Suffix;
-            name = newName;
-        } else if (answer == 2) {
-            // The item cannot replace itself: it goes beside itself instead.
-            clash = sameFolder ? Clash::Suffix : Clash::Replace;
-            if (sameFolder)
-                name = newName;
-        } else {
-            return;
-        }
-    }
+    const Clash clash = answerClash(*this, item, destination, mode, name);
+    if (clash == Clash::Skip)
+        return;
 
     const bool replacing = clash == Clash::Replace;
     switch (mode) {

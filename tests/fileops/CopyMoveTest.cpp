@@ -3,6 +3,9 @@
 #include "dialogs/NameCheckWindow.h"
 #include "dialogs/answers.h"
 #include "platform/gui/CheckBox.h"
+#include "support/ScopedHome.h"
+
+#include <cstdlib>
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -180,6 +183,25 @@ TEST_F(CopyMove, AliasReplaceAndAliasBesideItsOriginal) {
     w().CopyOrMoveOneFile(hd("a.txt"), hd(), 2);
     EXPECT_EQ(content(m_hd + "/a.txt のエイリアス"), "taken");
     EXPECT_TRUE(hd("a_001.txt のエイリアス")->isSymlink());
+}
+
+TEST_F(CopyMove, MovingASystemFolderAsksFirst) {
+    m_tmp.folder("hd/home");
+    m_tmp.folder("hd/home/Documents");
+    char* real = ::realpath((m_hd + "/home").constData(), nullptr);
+    const QByteArray home(real);
+    std::free(real);
+    ScopedHome scoped(home);
+    const FolderItemPtr documents = FolderItem::fromPosixPath(home + "/Documents");
+    m_responder.answer("Cancel");
+    w().CopyOrMoveOneFile(documents, hd("Dest"), 1);
+    ASSERT_EQ(kinds(), std::vector<Kind>{Kind::Message});
+    EXPECT_EQ(m_responder.records[0].texts.join(""),
+              "\"書類\"\r\rこれはシステムで準備されたもののようです。本当に移動してよいのですか。");
+    EXPECT_TRUE(exists(home + "/Documents"));
+    m_responder.answer("OK");
+    w().CopyOrMoveOneFile(documents, hd("Dest"), 1);
+    EXPECT_EQ(namesIn(m_dest), QStringList{"Documents"});
 }
 
 TEST_F(CopyMove, CancelledFolderDialogDoesNothing) {

@@ -23,6 +23,20 @@ TEST_F(Duplicate, CopyNamesKeepTheExtensionLastAndCountUp) {
     EXPECT_TRUE(m_responder.records.empty()) << "no question, no failure";
 }
 
+TEST_F(Duplicate, WhenEverySuffixIsTakenNothingIsOverwrittenAndTheFailureIsShown) {
+    m_tmp.file("hd/a.txt", "a");
+    m_tmp.file("hd/a のコピー.txt", "taken");
+    for (int i = 1; i <= 999; ++i)
+        m_tmp.file("hd/a のコピー_" + QByteArray::number(i).rightJustified(3, '0') + ".txt",
+                   "taken");
+    selectAtRoot({"a.txt"});
+    w().duplicateFilesOrFolders(false);
+    EXPECT_EQ(content(m_hd + "/a のコピー_999.txt"), "taken");
+    ASSERT_EQ(kinds(), std::vector<Kind>{Kind::Message});
+    EXPECT_TRUE(m_responder.records[0].texts.join("").startsWith("指示された処理に失敗しました。"));
+    EXPECT_EQ(namesIn(m_hd).size(), 1001) << "no TmpFldr left";
+}
+
 TEST_F(Duplicate, AFolderIsCopiedWholeInvisibleItemsIncluded) {
     m_tmp.folder("hd/Data");
     m_tmp.file("hd/Data/notes", "n");

@@ -2,6 +2,7 @@
 #include "platform/fs/CopyParts.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
@@ -11,7 +12,7 @@ namespace {
 
 // Small enough that a cancel is seen within a few milliseconds, large enough that the
 // calls cost nothing next to the data.
-constexpr size_t kChunk = 8 * 1024 * 1024;
+constexpr size_t kChunk = 32 * 1024 * 1024;
 constexpr size_t kBufferSize = 1024 * 1024;
 
 // copy_file_range answers these when it cannot work between the two files at all.
@@ -61,6 +62,7 @@ Status copyData(int from, int to, CopyProgress& progress) {
         progress.bytesDone += st.st_size;
         return success();
     }
+    ::posix_fadvise(from, 0, 0, POSIX_FADV_SEQUENTIAL);
     qint64 done = 0;
     for (;;) {
         if (progress.cancelled)

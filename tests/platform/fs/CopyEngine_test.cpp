@@ -203,6 +203,21 @@ TEST_F(CopyEngineCases, ReplaceRefusesToDeleteItsOwnSource) {
     EXPECT_EQ(namesIn(m_from), QStringList{"Data"});
 }
 
+TEST_F(CopyEngineCases, BuildingBlocksMakeTheSameCopyAsTheWholeCopy) {
+    // A caller that walks the tree itself, as a copy that changes items on the way does.
+    kSamples[1].make(m_from);
+    const QByteArray from = m_from + "/Data", to = m_to + "/Data";
+    CopyEngine engine;
+    ASSERT_TRUE(engine.makeFolder(from, to));
+    ASSERT_TRUE(engine.makeFolder(from + "/Sub", to + "/Sub"));
+    ASSERT_TRUE(engine.copyItem(from + "/Sub/deep", to + "/Sub/deep"));
+    ASSERT_TRUE(engine.finishFolder(from + "/Sub", to + "/Sub"));
+    for (const char* name : {"/.profile", "/notes"})
+        ASSERT_TRUE(engine.copyItem(from + name, to + name));
+    ASSERT_TRUE(engine.finishFolder(from, to));
+    EXPECT_EQ(describe(m_to, "Data").toStdString(), describe(m_from, "Data").toStdString());
+}
+
 TEST_F(CopyEngineCases, MeasureCountsEntriesAndData) {
     kSamples[1].make(m_from);
     const CopyTotals totals = CopyEngine::measure({m_from + "/Data"});
