@@ -39,10 +39,10 @@ QString VisCopyRules::visibleName(const QString& name) const {
 
 // A visible name that is taken already is refused like any rename: the copy then keeps
 // its dot name rather than replace the item that holds the name.
-void VisCopyRules::complete(FolderItem& copy) const {
+void VisCopyRules::complete(FolderItem& copy, bool keepName) const {
     if (!copy.exists())
         return;
-    if (const QString name = copy.name(), visible = visibleName(name); visible != name)
+    if (const QString name = copy.name(), visible = visibleName(name); !keepName && visible != name)
         copy.rename(visible);
     if (makeVisible)
         copy.setVisible(true);

@@ -24,6 +24,7 @@ struct VisCopyRules {
     bool copies(const QString& name) const;
     // The name the completion gives a copy of that name.
     QString visibleName(const QString& name) const;
-    // Gives the copy its visible name and clears its invisible flag, as the settings say.
-    void complete(FolderItem& copy) const;
+    // Gives the copy its visible name (unless told to keep its name) and clears its
+    // invisible flag, as the settings say.
+    void complete(FolderItem& copy, bool keepName = false) const;
 };

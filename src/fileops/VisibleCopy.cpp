@@ -28,6 +28,19 @@ bool insidePackage(const QByteArray& path, const QByteArray& root) {
     return false;
 }
 
+// ".x" beside "_.x": the sibling is copied under that name in its turn, so ".x" keeps its
+// own, as when a rename is refused. Taking the name would make the sibling's copy fail,
+// and with it the whole tree.
+bool siblingHoldsVisibleName(const QByteArray& path, const VisCopyRules& rules) {
+    const QString name = lastName(path);
+    const QString visible = rules.visibleName(name);
+    if (visible == name)
+        return false;
+    const QByteArray sibling = path.left(path.lastIndexOf('/') + 1) + NameCodec::toBytes(visible);
+    const FolderItemPtr item = FolderItem::fromPosixPath(sibling);
+    return item && item->exists();
+}
+
 } // namespace
 
 VisCopyWindow& Window1::visCopyWindow() {
@@ -72,7 +85,7 @@ bool Window1::visibleCopy(const FolderItemPtr& item, const FolderItemPtr& folder
                 if (insidePackage(path, source))
                     return;
                 if (const FolderItemPtr copy = FolderItem::fromPosixPath(copyPath))
-                    rules.complete(*copy);
+                    rules.complete(*copy, siblingHoldsVisibleName(path, rules));
             };
         }
         return replacing ? engine.copyReplacing(source, target, copyName)

@@ -214,6 +214,18 @@ TEST_F(VisibleCopy, SettingsDecideWhatIsCopiedAndHow) {
     EXPECT_EQ(describe(m_hd + "/box"), m_sourceBefore);
 }
 
+TEST_F(VisibleCopy, ASiblingHoldingTheVisibleNameKeepsItAndTheDotNameStays) {
+    m_tmp.file("hd/box/_.hidden", "underscore");
+    m_tmp.folder("hd/box/sub/_.inner");
+    copyVisibly({"box"}, "OkButton", m_dest);
+    EXPECT_EQ(namesIn(m_dest + "/box"),
+              (QStringList{".hidden", "Tool.app", "_.hidden", "notes", "sub"}));
+    EXPECT_EQ(content(m_dest + "/box/.hidden"), "dot");
+    EXPECT_EQ(content(m_dest + "/box/_.hidden"), "underscore");
+    EXPECT_FALSE(invisible(m_dest + "/box/.hidden")) << "still made visible";
+    EXPECT_EQ(namesIn(m_dest + "/box/sub"), (QStringList{".inner", "_.inner"}));
+}
+
 TEST_F(VisibleCopy, CancelCopiesNothingKeepsTheEditsAndLaterCopiesArePlain) {
     m_responder.prepare = [&](ModalWindow& window) {
         if (&window == &v())
