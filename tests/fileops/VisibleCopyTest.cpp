@@ -30,10 +30,9 @@ bool invisible(const QByteArray& path) {
     return !FolderItem::fromPosixPath(path)->visible();
 }
 
-// The folder "box" of the spec's example and then some: a .DS_Store, a dot-named file,
-// an invisible file with codes, a resource fork and another attribute, an invisible
-// folder holding a dot-named file, and an application whose inside is left as it is.
-// The box itself is invisible.
+// An invisible folder "box" holding a .DS_Store, a dot-named file, an invisible file with
+// codes, a resource fork and another attribute, an invisible folder holding a dot-named
+// file, and an application whose inside is left as it is.
 class VisibleCopy : public FileOps {
   protected:
     void SetUp() override {

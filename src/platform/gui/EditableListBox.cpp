@@ -11,9 +11,9 @@ namespace {
 
 // Column widths from their description: pixels, percentages of the whole, and empty
 // entries sharing what is left equally.
-std::vector<int> columnPixels(const QString& spec, int columns, int total) {
+std::vector<int> columnPixels(const QString& description, int columns, int total) {
     std::vector<int> widths(size_t(columns), -1);
-    const QStringList parts = spec.split(QLatin1Char(','));
+    const QStringList parts = description.split(QLatin1Char(','));
     int used = 0;
     int shared = 0;
     for (int column = 0; column < columns; ++column) {

@@ -52,7 +52,7 @@ struct TableWindow : ModalWindow {
 TEST(EditableListBox, ColumnWidthsFromPixelsSharesAndTheRest) {
     using Widths = std::array<int, 3>;
     const struct {
-        const char* spec;
+        const char* widths;
         std::function<Widths(int total)> expected;
     } cases[] = {
         {"75%,,0",
@@ -82,12 +82,12 @@ TEST(EditableListBox, ColumnWidthsFromPixelsSharesAndTheRest) {
     };
     for (const auto& c : cases) {
         TableWindow w;
-        w.list.setColumnWidths(c.spec);
+        w.list.setColumnWidths(c.widths);
         const Widths expected = c.expected(w.list.tree()->viewport()->width());
         for (int column = 0; column < 3; ++column)
             EXPECT_NEAR(w.list.columnWidth(column), expected[size_t(column)], 1)
-                << c.spec << " column " << column;
-        EXPECT_EQ(w.list.tree()->isColumnHidden(2), expected[2] == 0) << c.spec;
+                << c.widths << " column " << column;
+        EXPECT_EQ(w.list.tree()->isColumnHidden(2), expected[2] == 0) << c.widths;
     }
 }
 
