@@ -126,7 +126,9 @@ Pair race(const QByteArray& source, const QByteArray& work, int rounds) {
     Pair best;
     const QByteArray name = source.mid(source.lastIndexOf('/') + 1);
     for (int r = 0; r < rounds; ++r) {
-        for (int which = 0; which < 2; ++which) {
+        // Which goes first alternates, so that neither always meets the other's write-back.
+        for (int turn = 0; turn < 2; ++turn) {
+            const int which = (turn + r) % 2;
             const QByteArray into = work + (which == 0 ? "/by-engine" : "/by-cp");
             ::mkdir(into.constData(), 0755);
             ::sync(); // the previous run's write-back must not weigh on this one

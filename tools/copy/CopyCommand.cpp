@@ -1,6 +1,7 @@
 #include "copy/CopyCommand.h"
 
 #include "platform/fs/CopyEngine.h"
+#include "platform/fs/ErrorText.h"
 
 #include <QString>
 #include <chrono>
@@ -141,14 +142,15 @@ int runCopyCommand(const QList<QByteArray>& args, FILE* out, FILE* err) {
             const QString reason = copied.error().code == EEXIST
                                        ? QStringLiteral("already in %1, not replaced")
                                              .arg(QString::fromLocal8Bit(folder))
-                                       : CopyEngine::reason(copied.error());
+                                       : QString::fromUtf8(ErrorText::reason(copied.error()));
             message(err, given, reason);
             status = 1;
         }
         for (size_t i = skippedBefore; i < engine.skipped().size(); ++i) {
             const CopySkip& skip = engine.skipped()[i];
             message(err, skip.sourcePath,
-                    QStringLiteral("left out: ") + CopyEngine::reason(skip.error));
+                    QStringLiteral("left out: ") +
+                        QString::fromUtf8(ErrorText::reason(skip.error)));
             status = 1;
         }
     }

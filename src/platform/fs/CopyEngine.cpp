@@ -22,7 +22,9 @@ bool present(const QByteArray& path) {
 
 QByteArray folderOf(const QByteArray& path) {
     const qsizetype slash = path.lastIndexOf('/');
-    return slash <= 0 ? QByteArray("/") : path.left(slash);
+    if (slash < 0)
+        return "."; // a name relative to the working folder
+    return slash == 0 ? QByteArray("/") : path.left(slash);
 }
 
 QByteArray nameOf(const QByteArray& path) {
@@ -230,11 +232,6 @@ Status CopyEngine::finishFolder(const QByteArray& source, const QByteArray& targ
     return CopyParts::finishOpen(out.get(), st);
 }
 
-QString CopyEngine::reason(const SysError& error) {
-    char buffer[256];
-    return QString::fromLocal8Bit(::strerror_r(error.code, buffer, sizeof buffer));
-}
-
 namespace {
 
 bool exchangeUnsupported(int code) {
@@ -298,20 +295,26 @@ void addMeasure(int folder, const QByteArray& name, CopyTotals& totals, int dept
 } // namespace
 
 Status CopyEngine::swapIn(const QByteArray& fresh, const QByteArray& target) {
+    const qint64 entries = entryCount(fresh);
+    Status swapped = success();
     if (::renameat2(AT_FDCWD, fresh.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE) !=
         0) {
         if (errno == ENOENT && present(fresh) && !present(target))
-            return renameWithCompanion(fresh, target);
-        if (!exchangeUnsupported(errno))
+            swapped = renameWithCompanion(fresh, target);
+        else if (!exchangeUnsupported(errno))
             return Status::fail("rename");
-        return swapByRenaming(fresh, target);
-    }
-    if (Status s = exchangeCompanions(fresh, target); !s) {
+        else
+            swapped = swapByRenaming(fresh, target);
+    } else if (Status s = exchangeCompanions(fresh, target); !s) {
         ::renameat2(AT_FDCWD, fresh.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE);
         return s;
+    } else {
+        discard(fresh); // the old item, now under the temporary name
     }
-    discard(fresh); // the old item, now under the temporary name
-    return success();
+    // A folder that a broken driver emptied on the way is no replacement.
+    if (swapped && entryCount(target) != entries)
+        return Status::fail("rename", EIO);
+    return swapped;
 }
 
 CopyTotals CopyEngine::measure(const std::vector<QByteArray>& sources) {

@@ -95,8 +95,6 @@ class CopyEngine {
     static void discard(const QByteArray& path);
     // Counts what copying the items would do (entries and bytes of data).
     static CopyTotals measure(const std::vector<QByteArray>& sources);
-    // The reason for a failure, in words, for messages.
-    static QString reason(const SysError& error);
 
   private:
     class Walk; // the tree walk, in CopyTree.cpp

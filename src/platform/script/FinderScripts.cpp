@@ -1,5 +1,6 @@
 #include "platform/script/FinderScripts.h"
 
+#include "platform/fs/ErrorText.h"
 #include "platform/fs/FolderItem.h"
 #include "platform/gui/CopyRunner.h"
 #include "platform/gui/Services.h"
@@ -27,7 +28,7 @@ QStringList texts(const QVariantList& args) {
 }
 
 QString failure(const SysError& e) {
-    return CopyEngine::reason(e);
+    return QString::fromUtf8(ErrorText::reason(e));
 }
 
 // The three requests that only ask the desktop to show something: recorded while tests

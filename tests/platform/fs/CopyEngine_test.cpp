@@ -1,5 +1,6 @@
 #include "CopyFixture.h"
 
+#include "platform/fs/ErrorText.h"
 #include "platform/fs/FinderInfoStore.h"
 
 #include <QFile>
@@ -103,7 +104,7 @@ TEST_P(CopyEngineTest, CopyKeepsEverythingAndLeavesTheSourceAlone) {
 
     CopyEngine engine;
     const Status copied = engine.copyInto(m_from + "/" + sample.name, m_to);
-    ASSERT_TRUE(copied) << CopyEngine::reason(copied.error()).toStdString();
+    ASSERT_TRUE(copied) << ErrorText::reason(copied.error()).constData();
 
     EXPECT_EQ(describe(m_to, sample.name).toStdString(),
               describe(m_from, sample.name).toStdString());

@@ -1,21 +1,16 @@
 #include "CopyFixture.h"
+#include "support/MountNamespace.h"
 
-#include <QCoreApplication>
-#include <QProcess>
 #include <chrono>
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 #include <sys/wait.h>
 #include <thread>
 
 using namespace copytest;
 
-// Failures in the middle of a copy. The tests that mount (a full disk, a read-only
-// destination) run inside a private mount namespace: the outer test starts this program
-// again under unshare and the inner run does the work.
+// Failures in the middle of a copy; the tests that mount (a full disk, a read-only
+// destination) run inside a private mount namespace.
 namespace {
-
-constexpr char kInner[] = "CLOAKSWITCH_COPY_FAULTS_INNER";
 
 class CopyFaults : public ::testing::Test {
   protected:
@@ -39,40 +34,12 @@ class CopyFaults : public ::testing::Test {
     QByteArray m_to = m_tmp.folder("to");
 };
 
-class CopyFaultsMounted : public CopyFaults {
-  protected:
-    void SetUp() override {
-        if (qgetenv(kInner).isEmpty())
-            GTEST_SKIP() << "runs inside CopyFaults.MountingTestsInTheirOwnNamespace";
-    }
-    void mountFull(const char* size) {
-        ASSERT_EQ(::mount("cs-full", m_to.constData(), "tmpfs", 0, size), 0);
-    }
-    void TearDown() override { ::umount2(m_to.constData(), MNT_DETACH); }
-};
-
-TEST_F(CopyFaults, MountingTestsInTheirOwnNamespace) {
-    if (!qgetenv(kInner).isEmpty())
-        GTEST_SKIP();
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "mounting needs root";
-    QProcess inner;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(kInner, "1");
-    inner.setProcessEnvironment(env);
-    inner.start("unshare",
-                {"--mount", "--propagation", "private", QCoreApplication::applicationFilePath(),
-                 "--gtest_filter=CopyFaultsMounted.*"});
-    ASSERT_TRUE(inner.waitForFinished(120000));
-    const QByteArray out = inner.readAllStandardOutput();
-    EXPECT_EQ(inner.exitCode(), 0) << out.constData() << inner.readAllStandardError().constData();
-    EXPECT_FALSE(out.contains("SKIPPED")) << out.constData();
-}
-
-TEST_F(CopyFaultsMounted, FullDestinationLeavesNothing) {
+TEST_F(CopyFaults, FullDestinationLeavesNothing) {
+    CS_IN_MOUNT_NAMESPACE();
     makeTree();
     bigFile(m_from + "/Large", 3 * 1024 * 1024);
-    mountFull("size=1m");
+    MountNamespace::Mount full;
+    ASSERT_TRUE(full.tmpfs(m_to, "size=1m"));
     const QString before = describe(m_tmp.path(), "from", true);
     for (const char* name : {"Tree", "Large"}) {
         CopyEngine engine;
@@ -82,20 +49,22 @@ TEST_F(CopyFaultsMounted, FullDestinationLeavesNothing) {
     expectNothingChanged({}, before);
 }
 
-TEST_F(CopyFaultsMounted, ReadOnlyDestinationLeavesNothing) {
+TEST_F(CopyFaults, ReadOnlyDestinationLeavesNothing) {
+    CS_IN_MOUNT_NAMESPACE();
     makeTree();
-    ASSERT_EQ(::mount(m_to.constData(), m_to.constData(), nullptr, MS_BIND, nullptr), 0);
-    ASSERT_EQ(
-        ::mount(nullptr, m_to.constData(), nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY, nullptr), 0);
+    MountNamespace::Mount readOnly;
+    ASSERT_TRUE(readOnly.bind(m_to, m_to, true));
     const QString before = describe(m_tmp.path(), "from", true);
     CopyEngine engine;
     EXPECT_EQ(engine.copyInto(m_from + "/Tree", m_to).error().code, EROFS);
     expectNothingChanged({}, before);
 }
 
-TEST_F(CopyFaultsMounted, FailedReplaceKeepsTheOldItem) {
+TEST_F(CopyFaults, FailedReplaceKeepsTheOldItem) {
+    CS_IN_MOUNT_NAMESPACE();
     bigFile(m_from + "/Report", 3 * 1024 * 1024);
-    mountFull("size=1m");
+    MountNamespace::Mount full;
+    ASSERT_TRUE(full.tmpfs(m_to, "size=1m"));
     const QByteArray old = m_to + "/Report";
     bigFile(old, 1000);
     setXattr(old, "user.com.apple.FinderInfo", finderBytes("TEXT", "old!", 0));

@@ -15,8 +15,9 @@ struct ToolRun {
     QByteArray out, err;
 };
 
-ToolRun copyTool(const QStringList& args) {
+ToolRun copyTool(const QStringList& args, const QString& workingFolder = {}) {
     QProcess p;
+    p.setWorkingDirectory(workingFolder);
     p.start(QCoreApplication::applicationDirPath() + "/cloakswitch-copy", args);
     p.waitForFinished(30000);
     return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
@@ -71,6 +72,12 @@ TEST_F(CopyTool, ExitStatusAndUsage) {
         EXPECT_TRUE((run.out + run.err).contains(c.inOutput)) << run.err.constData();
     }
     EXPECT_EQ(namesIn(m_to), QStringList{"one"});
+
+    // Paths relative to the working folder, as a shell gives them.
+    m_tmp.file("two", "2");
+    const ToolRun relative = copyTool({"two", "to"}, QString::fromLocal8Bit(m_tmp.path()));
+    EXPECT_EQ(relative.exitCode, 0) << relative.err.constData();
+    EXPECT_EQ(namesIn(m_to), (QStringList{"one", "two"}));
 }
 
 } // namespace

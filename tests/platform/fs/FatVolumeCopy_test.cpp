@@ -1,6 +1,7 @@
 #include "CopyFixture.h"
 
 #include "platform/fs/CompanionFile.h"
+#include "platform/fs/ErrorText.h"
 #include "platform/fs/FinderInfoStore.h"
 
 #include <QFile>
@@ -68,7 +69,7 @@ TEST_F(FatVolumeCopy, AttributesArriveInTheCompanion) {
     CopyEngine engine;
     const Status copied = engine.copyInto(m_from + "/Letter.txt", m_fat->path());
     ASSERT_TRUE(copied) << copied.error().operation << ": "
-                        << CopyEngine::reason(copied.error()).toStdString();
+                        << ErrorText::reason(copied.error()).constData();
     const QByteArray copy = m_fat->path() + "/Letter.txt";
     EXPECT_EQ(namesIn(m_fat->path()), (QStringList{"._Letter.txt", "Letter.txt"}));
     EXPECT_EQ(contentHash(copy), contentHash(m_from + "/Letter.txt"));
