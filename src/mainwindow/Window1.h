@@ -135,6 +135,7 @@ public:
     bool compareRowToFolderItem(int row, const FolderItemPtr& item) const;
     void FileListBox_ExpandRow(int row);
     bool FileListBox_CellTextPaint(int row, int column);
+    void showItemCount(); // NumText
     void DispVisibles_Action();
     void DispInvises_Action();
     void DispDots_Action();
@@ -253,6 +254,33 @@ public:
     // true when it arrived.
     bool visibleCopy(const FolderItemPtr& item, const FolderItemPtr& folder, const QString& name,
                      bool replacing);
+
+    // ---- drop destination tracking (dragdrop/) -----------------------------------------
+    void connectDragDropEvents();
+    void prepareCheckMarks(bool on);
+    void checkMarkSetOnFolder(int row); // negative or past the last row: no row
+    void prepareTrashDrop(bool on);
+    void invalidateDragMode();
+    void Timer1_Action();
+    void Timer2_Action();
+    void FileListBox_MouseEnter();
+    void restoreWindowColor();
+
+    // ---- dragging rows (dragdrop/) ------------------------------------------------------
+    void connectRowDragEvents();
+    bool FileListBox_DragRow(std::vector<FolderItemPtr>& drag, int row);
+    bool trackInWindowDrag();
+    void setupDragCanvas();
+    void deliverRowDrop(const std::vector<FolderItemPtr>& drag);
+    void Timer3_Action();
+    void Timer4_Action();
+    void DragCancelButton_DropObject();
+    void ExternalDragCheckBox_Action();
+
+    // ---- drops on the list, the row menu (dragdrop/, finder/) ----------------------------
+    void FileListBox_DropObject(const std::vector<FolderItemPtr>& drag);
+    bool FileListBox_MouseDown(int x, int y);
+    void rowMenuAction(const QString& entry);
 
 private:
     void createControls();

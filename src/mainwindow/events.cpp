@@ -47,6 +47,7 @@ void Window1::connectEvents()
     connectDialogEvents();
     connectEditingEvents();
     connectFileOpsEvents();
+    connectDragDropEvents();
 }
 
 void Window1::FileListBox_Open()
@@ -72,11 +73,6 @@ void Window1::FileListBox_Change()
 {
     OptButtonsState();
     listChanged = true;
-}
-
-void Window1::FileListBox_MouseExit()
-{
-    saveListState();
 }
 
 void Window1::PrefsButton_MouseEnter()
