@@ -27,9 +27,12 @@ void Window1::CopyOneItem(const FolderItemPtr& item, const FolderItemPtr& destin
                           const QString& newName, bool replacing) {
     if (!item || !destination)
         return;
-    // FIXME: the visible copy leaves out the items its exclusion list names, here.
+    if (isVisCopy && !canVisCopy(item))
+        return;
     bool arrived = true;
-    if (replacing) {
+    if (replacing && isVisCopy) {
+        arrived = visibleCopy(item, destination, newName, true);
+    } else if (replacing) {
         // The engine makes the new copy under a temporary name of its own and swaps it
         // with the old item only when it is complete.
         const QByteArray source = item->posixPath(), folder = destination->posixPath();
@@ -46,7 +49,8 @@ void Window1::CopyOneItem(const FolderItemPtr& item, const FolderItemPtr& destin
         if (arrived) {
             makeNewWindow({fileitems::perfectPath(temporary)});
             CopyFileOrFolder(item, temporary);
-            const FolderItemPtr copy = temporary->trueChild(item->name());
+            // A visible copy stands in the temporary folder under its visible name.
+            const FolderItemPtr copy = temporary->trueChild(visCopyName(item));
             arrived = copy && copy->exists() && copy->moveInto(*destination, newName);
             DeleteFileOrFolder(temporary);
         }
@@ -61,6 +65,9 @@ void Window1::CopyOneItem(const FolderItemPtr& item, const FolderItemPtr& destin
 }
 
 void Window1::CopyFileOrFolder(const FolderItemPtr& item, const FolderItemPtr& destination) {
-    // FIXME: the visible copy walks the tree itself here, completing each copied item.
+    if (isVisCopy) {
+        visibleCopy(item, destination, visCopyName(item), false);
+        return;
+    }
     ItemCopy({fileitems::perfectPath(item), fileitems::perfectPath(destination)});
 }

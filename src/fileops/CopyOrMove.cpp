@@ -2,6 +2,7 @@
 
 #include "dialogs/answers.h"
 #include "fileitems/Paths.h"
+#include "fileops/VisCopyWindow.h"
 #include "platform/gui/FileDialogs.h"
 #include "platform/gui/ListBox.h"
 #include "platform/gui/PushButton.h"
@@ -15,10 +16,18 @@ void Window1::connectFileOpsEvents() {
 
 void Window1::InvisCopyButton_Action() {
     isVisCopy = InvisCopyButton->caption() != QStringLiteral("コピー");
-    // FIXME: the visible copy asks for its settings here and copies only when confirmed;
-    // until it exists, a Command-click copies as the plain button does.
-    isVisCopy = false;
+    if (isVisCopy) {
+        visCopyWindow().showModal();
+        if (!globals::retOk) {
+            isVisCopy = false;
+            return;
+        }
+    } else if (m_visCopyWindow) {
+        m_visCopyWindow->hide();
+    }
     FileCopyOrMove(0);
+    // Whatever way the batch ended (even before it began), no later copy is a visible one.
+    isVisCopy = false;
 }
 
 void Window1::InvisMoveButton_Action() {

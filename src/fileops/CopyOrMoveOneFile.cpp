@@ -119,8 +119,10 @@ void Window1::CopyOrMoveOneFile(const FolderItemPtr& item, const FolderItemPtr& 
         if (MessageBox::show(MessageBox::Kind::Caution, text) != MessageBox::Answer::Ok)
             return;
     }
-    const QString targetName =
-        mode == 2 ? item->displayName() + QStringLiteral(" のエイリアス") : item->name();
+    // A visible copy meets what stands under the name it will have there.
+    const QString targetName = mode == 2   ? item->displayName() + QStringLiteral(" のエイリアス")
+                               : mode == 0 ? visCopyName(item)
+                                           : item->name();
 
     QString name = targetName;
     const Clash clash = answerClash(*this, item, destination, mode, name);

@@ -238,6 +238,23 @@ public:
     bool aliasReplacing(const FolderItemPtr& item, const FolderItemPtr& destination,
                         const QString& name);
 
+    // ---- visible copy (fileops/) -------------------------------------------------------
+    // Called by the copy only while isVisCopy: whether the item is copied at all, and the
+    // copy's name and visibility once it has arrived.
+    bool canVisCopy(const FolderItemPtr& item);
+    void completeVisCopy(const FolderItemPtr& copy);
+    // The settings window, made on first use and only hidden afterwards: its settings
+    // last for the run.
+    class VisCopyWindow& visCopyWindow();
+    std::shared_ptr<class VisCopyWindow> m_visCopyWindow;
+    // The name the copy of an item takes: in a visible copy the completed name, else its
+    // own.
+    QString visCopyName(const FolderItemPtr& item);
+    // The visible copy of item in folder as name, replacing what stands there when asked;
+    // true when it arrived.
+    bool visibleCopy(const FolderItemPtr& item, const FolderItemPtr& folder, const QString& name,
+                     bool replacing);
+
     // ---- drop destination tracking (dragdrop/) -----------------------------------------
     void connectDragDropEvents();
     void prepareCheckMarks(bool on);
