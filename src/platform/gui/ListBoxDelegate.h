@@ -6,7 +6,7 @@
 #include <functional>
 
 class ListBoxModel;
-struct ListRow;
+struct StoredRow;
 
 // Draws one cell: selection highlight, then for column 0 the indentation, disclosure
 // triangle, row picture and (underlined) name, for the others the formatted text.
@@ -23,11 +23,11 @@ public:
     std::function<void(int row, int column)> onCellTextPaint;
 
 private:
-    int paintNameDecoration(QPainter* painter, const QRect& cell, const ListRow& row,
-                            const QStyleOptionViewItem& option) const;
-    void paintTriangle(QPainter* painter, const QRect& box, bool expanded,
-                       const QStyleOptionViewItem& option) const;
+  int paintNameDecoration(QPainter* painter, const QRect& cell, const StoredRow& row,
+                          const QStyleOptionViewItem& option) const;
+  void paintTriangle(QPainter* painter, const QRect& box, bool expanded,
+                     const QStyleOptionViewItem& option) const;
 
-    const ListBoxModel& m_model;
-    const ListBoxLook& m_look;
+  const ListBoxModel& m_model;
+  const ListBoxLook& m_look;
 };

@@ -2,31 +2,50 @@
 
 #include <algorithm>
 
+namespace {
+
+constexpr uint32_t kSameAsFolded = UINT32_MAX;
+
+// Code units from `from` on, four to an integer with the first in the top bits, so that
+// integers order as the texts do; missing units count as 0, below every real one.
+uint64_t packed(std::u16string_view text, size_t from) {
+    uint64_t value = 0;
+    for (size_t i = from; i < from + 4; ++i)
+        value = (value << 16) | (i < text.size() ? uint64_t(text[i]) : 0);
+    return value;
+}
+
+} // namespace
+
 ListBoxSorter::ListBoxSorter(const ListBoxRows& rows, const KeyFunction& key, bool ascending)
-    : m_rows(rows), m_ascending(ascending)
-{
+    : m_rows(rows), m_ascending(ascending) {
     const size_t count = static_cast<size_t>(rows.size());
-    m_exact.reserve(count);
     m_foldedStart.reserve(count + 1);
+    m_exactStart.reserve(count);
+    ListRow scratch;
     for (int i = 0; i < rows.size(); ++i) {
-        m_exact.push_back(key ? key(rows.at(i)) : QString());
-        m_foldedStart.push_back(static_cast<uint32_t>(m_foldedText.size()));
-        appendFolded(m_exact.back());
+        if (key) {
+            rows.fill(rows.at(i), scratch);
+            addKey(key(scratch));
+        } else {
+            addKey(QString());
+        }
     }
     m_foldedStart.push_back(static_cast<uint32_t>(m_foldedText.size()));
 }
 
 // Folds the case of each character as QString::compare(Qt::CaseInsensitive) does, once
 // per row, so that every comparison is a plain one.
-void ListBoxSorter::appendFolded(const QString& text)
-{
+void ListBoxSorter::addKey(const QString& text) {
+    const size_t start = m_foldedText.size();
+    m_foldedStart.push_back(static_cast<uint32_t>(start));
     const qsizetype length = text.size();
     for (qsizetype i = 0; i < length; ++i) {
         const char16_t unit = text.at(i).unicode();
         if (unit < 0x80) {
             m_foldedText.push_back(unit >= u'A' && unit <= u'Z' ? char16_t(unit + 0x20) : unit);
-        } else if (QChar::isHighSurrogate(unit) && i + 1 < length
-                   && text.at(i + 1).isLowSurrogate()) {
+        } else if (QChar::isHighSurrogate(unit) && i + 1 < length &&
+                   text.at(i + 1).isLowSurrogate()) {
             const char32_t folded =
                 QChar::toCaseFolded(QChar::surrogateToUcs4(unit, text.at(i + 1).unicode()));
             m_foldedText.push_back(QChar::highSurrogate(folded));
@@ -36,51 +55,75 @@ void ListBoxSorter::appendFolded(const QString& text)
             m_foldedText.push_back(QChar::toCaseFolded(unit));
         }
     }
+    const std::u16string_view exactText(reinterpret_cast<const char16_t*>(text.utf16()),
+                                        size_t(length));
+    const std::u16string_view foldedText(m_foldedText.data() + start, m_foldedText.size() - start);
+    if (exactText == foldedText) {
+        m_exactStart.push_back(kSameAsFolded);
+    } else {
+        m_exactStart.push_back(static_cast<uint32_t>(m_exactText.size()));
+        m_exactText.insert(m_exactText.end(), exactText.begin(), exactText.end());
+    }
 }
 
-std::u16string_view ListBoxSorter::folded(size_t row) const
-{
+std::u16string_view ListBoxSorter::folded(size_t row) const {
     return std::u16string_view(m_foldedText.data() + m_foldedStart[row],
                                m_foldedStart[row + 1] - m_foldedStart[row]);
 }
 
-std::vector<int> ListBoxSorter::sortedOrder()
-{
+std::u16string_view ListBoxSorter::exact(size_t row) const {
+    if (m_exactStart[row] == kSameAsFolded)
+        return folded(row);
+    // Folding keeps the number of code units, so the exact text is as long.
+    return std::u16string_view(m_exactText.data() + m_exactStart[row], folded(row).size());
+}
+
+std::vector<int> ListBoxSorter::sortedOrder() {
     m_result.clear();
     m_result.reserve(static_cast<size_t>(m_rows.size()));
     sortSiblings(0, m_rows.size());
     return std::move(m_result);
 }
 
-bool ListBoxSorter::before(const Subtree& a, const Subtree& b) const
-{
-    const size_t x = static_cast<size_t>(m_ascending ? a.head : b.head);
-    const size_t y = static_cast<size_t>(m_ascending ? b.head : a.head);
-    const int byFolded = folded(x).compare(folded(y));
+ListBoxSorter::Subtree ListBoxSorter::subtree(int head, int end) const {
+    const std::u16string_view text = folded(size_t(head));
+    return {packed(text, 0), packed(text, 4), uint32_t(head), uint32_t(end)};
+}
+
+bool ListBoxSorter::before(const Subtree& a, const Subtree& b) const {
+    const Subtree& x = m_ascending ? a : b;
+    const Subtree& y = m_ascending ? b : a;
+    if (x.prefix0 != y.prefix0)
+        return x.prefix0 < y.prefix0;
+    if (x.prefix1 != y.prefix1)
+        return x.prefix1 < y.prefix1;
+    const int byFolded = folded(x.head).compare(folded(y.head));
     if (byFolded != 0)
         return byFolded < 0;
-    return m_exact[x].compare(m_exact[y]) < 0;
+    const int byExact = exact(x.head).compare(exact(y.head));
+    if (byExact != 0)
+        return byExact < 0;
+    return a.head < b.head; // equal texts keep their order in either direction
 }
 
 // [begin, end) is a run of sibling subtrees; each is sorted as a whole, then the
 // children inside each subtree are sorted the same way. Depth is bounded by the 8-bit
 // row depth, so the recursion is too.
-void ListBoxSorter::sortSiblings(int begin, int end)
-{
+void ListBoxSorter::sortSiblings(int begin, int end) {
     std::vector<Subtree> siblings;
     for (int head = begin; head < end;) {
         const uint8_t depth = m_rows.at(head).depth;
         int next = head + 1;
         while (next < end && m_rows.at(next).depth > depth)
             ++next;
-        siblings.push_back({head, next});
+        siblings.push_back(subtree(head, next));
         head = next;
     }
-    std::stable_sort(siblings.begin(), siblings.end(),
-                     [this](const Subtree& a, const Subtree& b) { return before(a, b); });
-    for (const Subtree& subtree : siblings) {
-        m_result.push_back(subtree.head);
-        if (subtree.end > subtree.head + 1)
-            sortSiblings(subtree.head + 1, subtree.end);
+    std::sort(siblings.begin(), siblings.end(),
+              [this](const Subtree& a, const Subtree& b) { return before(a, b); });
+    for (const Subtree& s : siblings) {
+        m_result.push_back(int(s.head));
+        if (s.end > s.head + 1)
+            sortSiblings(int(s.head) + 1, int(s.end));
     }
 }

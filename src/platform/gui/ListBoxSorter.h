@@ -3,6 +3,7 @@
 #include "platform/gui/ListBoxRows.h"
 
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <string_view>
 #include <vector>
@@ -10,9 +11,12 @@
 // Sorts the rows of a hierarchical list among their siblings, so that every row keeps
 // its descendants directly below it. Keys compare without regard to case; equal keys
 // are ordered by their exact text, and rows with the same exact text keep their order.
-// Each row's key is made once per sort, not once per comparison.
+//
+// Each row's key is made once per sort, folded once, and its first characters are
+// packed into two integers that travel with the row through the sort, so that most
+// comparisons touch no text at all.
 class ListBoxSorter {
-public:
+  public:
     using KeyFunction = std::function<QString(const ListRow&)>;
 
     ListBoxSorter(const ListBoxRows& rows, const KeyFunction& key, bool ascending);
@@ -20,22 +24,28 @@ public:
     // newOrder[i] is the index of the row that goes to position i.
     std::vector<int> sortedOrder();
 
-private:
+  private:
     struct Subtree {
-        int head;
-        int end;
+        uint64_t prefix0;
+        uint64_t prefix1;
+        uint32_t head;
+        uint32_t end;
     };
 
     void sortSiblings(int begin, int end);
+    Subtree subtree(int head, int end) const;
     bool before(const Subtree& a, const Subtree& b) const;
-    void appendFolded(const QString& text);
+    void addKey(const QString& text);
     std::u16string_view folded(size_t row) const;
+    std::u16string_view exact(size_t row) const;
 
     const ListBoxRows& m_rows;
     bool m_ascending;
-    std::vector<QString> m_exact;
-    // All folded keys in one buffer: one allocation per sort instead of one per row.
+    // All keys in shared buffers: no allocation per row. The exact text is kept apart
+    // only where it differs from the folded one.
     std::vector<char16_t> m_foldedText;
     std::vector<uint32_t> m_foldedStart; // one more entry than rows
+    std::vector<char16_t> m_exactText;
+    std::vector<uint32_t> m_exactStart; // kSameAsFolded, or where the exact text starts
     std::vector<int> m_result;
 };
