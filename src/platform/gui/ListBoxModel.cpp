@@ -107,7 +107,7 @@ bool ListBoxModel::key(int index, int32_t& vref, QString& path) const {
     if (index < 0 || index >= count())
         return false;
     const StoredRow& row = stored(index);
-    vref = row.vref;
+    vref = m_rows.vref(row);
     m_rows.appendPath(row, path);
     return true;
 }

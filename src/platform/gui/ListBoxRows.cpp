@@ -7,40 +7,32 @@ namespace {
 // Below this many dead text units the store is left as it is.
 constexpr size_t kCompactAbove = size_t(1) << 20;
 
-void assign(QString& out, QStringView text) {
-    // resize() keeps the buffer when out holds the only reference to it.
-    out.resize(text.size());
-    std::copy_n(text.utf16(), text.size(), reinterpret_cast<char16_t*>(out.data()));
-}
-
 } // namespace
 
 ListBoxRows::ListBoxRows() {
-    m_folders.emplace_back(); // index 0: paths without a folder part
-    m_folderIndex.insert(QString(), 0);
+    clear();
 }
 
 ListBoxRows::~ListBoxRows() = default;
 
 void ListBoxRows::appendPath(const StoredRow& row, QString& out) const {
-    out.append(m_folders[row.folder]);
-    out.append(m_texts.view(row.leafIsName ? row.name : row.leaf));
+    out.append(m_folders[row.folder].text);
+    if (!row.has(StoredRow::kWholePath))
+        m_texts.append(row.name, out);
 }
 
+// resize() keeps a QString's buffer when it holds the only reference to it.
 void ListBoxRows::fill(const StoredRow& row, ListRow& out) const {
-    assign(out.name, m_texts.view(row.name));
-    const QString& folder = m_folders[row.folder];
-    const QStringView leaf = m_texts.view(row.leafIsName ? row.name : row.leaf);
-    out.path.resize(folder.size() + leaf.size());
-    char16_t* path = reinterpret_cast<char16_t*>(out.path.data());
-    std::copy_n(folder.utf16(), folder.size(), path);
-    std::copy_n(leaf.utf16(), leaf.size(), path + folder.size());
+    out.name.resize(0);
+    m_texts.append(row.name, out.name);
+    out.path.resize(0);
+    appendPath(row, out.path);
+    out.vref = vref(row);
     out.created = row.created;
     out.modified = row.modified;
     out.size = row.size;
     out.creator = row.creator;
     out.type = row.type;
-    out.vref = row.vref;
     out.picture = row.picture;
     out.folderRow = row.has(StoredRow::kFolderRow);
     out.underline = row.has(StoredRow::kUnderline);
@@ -62,9 +54,9 @@ void ListBoxRows::clear() {
     std::vector<uint32_t>().swap(m_order);
     std::vector<uint32_t>().swap(m_free);
     m_texts.clear();
-    m_folders.resize(1);
+    m_folders.assign(1, FolderPart{}); // index 0 for rows that hold nothing
     m_folderIndex.clear();
-    m_folderIndex.insert(QString(), 0);
+    m_lastFolder = 0;
     ++m_generation;
 }
 
@@ -80,14 +72,15 @@ uint32_t ListBoxRows::takeSlot() {
 }
 
 // Rows come in runs of one folder, so the last folder part is tried before the table.
-uint32_t ListBoxRows::folderIndex(QStringView folder) {
-    if (m_lastFolder < m_folders.size() && m_folders[m_lastFolder] == folder)
+uint32_t ListBoxRows::folderIndex(int32_t vref, QStringView folder) {
+    const FolderPart& last = m_folders[m_lastFolder];
+    if (m_lastFolder != 0 && last.vref == vref && last.text == folder)
         return m_lastFolder;
-    const QString key = folder.toString();
+    const std::pair<int32_t, QString> key(vref, folder.toString());
     auto it = m_folderIndex.constFind(key);
     if (it == m_folderIndex.cend()) {
         it = m_folderIndex.insert(key, uint32_t(m_folders.size()));
-        m_folders.push_back(key);
+        m_folders.push_back(FolderPart{vref, key.second});
     }
     m_lastFolder = it.value();
     return m_lastFolder;
@@ -100,7 +93,6 @@ uint32_t ListBoxRows::store(const ListRow& row) {
     out.created = row.created;
     out.modified = row.modified;
     out.size = row.size;
-    out.vref = row.vref;
     out.creator = row.creator;
     out.type = row.type;
     out.picture = row.picture;
@@ -109,19 +101,16 @@ uint32_t ListBoxRows::store(const ListRow& row) {
     out.set(StoredRow::kUnderline, row.underline);
     out.set(StoredRow::kExpanded, row.expanded);
     out.name = m_texts.add(row.name);
-    const qsizetype cut = row.path.lastIndexOf(QLatin1Char(':')) + 1;
     const QStringView path(row.path);
-    out.folder = folderIndex(path.left(cut));
-    const QStringView leaf = path.mid(cut);
-    out.leafIsName = leaf == QStringView(row.name);
-    if (!out.leafIsName)
-        out.leaf = m_texts.add(leaf);
+    const qsizetype cut = path.lastIndexOf(QLatin1Char(':')) + 1;
+    const bool leafIsName = path.mid(cut) == QStringView(row.name);
+    out.set(StoredRow::kWholePath, !leafIsName);
+    out.folder = folderIndex(row.vref, leafIsName ? path.left(cut) : path);
     return s;
 }
 
 void ListBoxRows::forget(StoredRow& row) {
     m_texts.remove(row.name);
-    m_texts.remove(row.leaf);
     row = StoredRow{};
 }
 
@@ -163,9 +152,7 @@ void ListBoxRows::compactTexts() {
     ListBoxTexts fresh;
     for (uint32_t s = 0; s < m_slots; ++s) {
         StoredRow& row = slot(s);
-        row.name = fresh.add(m_texts.view(row.name));
-        if (!row.leafIsName)
-            row.leaf = fresh.add(m_texts.view(row.leaf));
+        row.name = fresh.add(m_texts, row.name);
     }
     m_texts = std::move(fresh);
 }
@@ -194,3 +181,4 @@ int ListBoxRows::findSlot(uint32_t slot) const {
     const auto it = std::find(m_order.begin(), m_order.end(), slot);
     return it == m_order.end() ? -1 : static_cast<int>(it - m_order.begin());
 }
+static_assert(sizeof(StoredRow) == 48, "a row is meant to take 48 bytes");

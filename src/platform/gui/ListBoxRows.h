@@ -10,28 +10,27 @@
 #include <memory>
 #include <vector>
 
-// One row as the list keeps it: the values of ListRow, its texts as references. The name
-// is kept once; the path is the folder part, shared by every row of the same folder,
-// followed by the name, or by a text of its own where the path's last component is not
-// the name (a hidden extension, a ":" written as "/").
+// One row as the list keeps it: the values of ListRow, its texts as references, 48
+// bytes. The name is kept once. The volume reference number and the path's folder part
+// are kept once for every row of the same folder, and the path is that folder part
+// followed by the name; where the path's last component is not the name (a hidden
+// extension, a ":" written as "/"), the whole path is a folder part of its own.
 struct StoredRow {
     static constexpr uint8_t kFolderRow = 1;
     static constexpr uint8_t kUnderline = 2;
     static constexpr uint8_t kExpanded = 4;
+    static constexpr uint8_t kWholePath = 8; // the folder part is the whole path
 
     int64_t created = 0;
     int64_t modified = 0;
     int64_t size = -1;
     ListBoxTexts::Ref name;
-    ListBoxTexts::Ref leaf; // empty with leafIsName
-    uint32_t folder = 0;    // index into the folder parts
-    int32_t vref = 0;
+    uint32_t folder = 0; // index into the folder parts
     std::array<char, 4> creator{};
     std::array<char, 4> type{};
     uint16_t picture = 0;
     uint8_t depth = 0;
     uint8_t flags = 0;
-    bool leafIsName = true;
 
     bool has(uint8_t flag) const { return flags & flag; }
     void set(uint8_t flag, bool on) { flags = on ? uint8_t(flags | flag) : uint8_t(flags & ~flag); }
@@ -58,8 +57,7 @@ class ListBoxRows {
     // that it may be stale.
     uint64_t generation() const { return m_generation; }
 
-    // The texts of a stored row.
-    QStringView name(const StoredRow& row) const { return m_texts.view(row.name); }
+    int32_t vref(const StoredRow& row) const { return m_folders[row.folder].vref; }
     void appendPath(const StoredRow& row, QString& out) const;
     // The row as the program gave it. `out` keeps its buffers where it can, so that a
     // loop over many rows does not allocate for each.
@@ -90,7 +88,7 @@ class ListBoxRows {
     static constexpr uint32_t kBlockMask = (1u << kBlockBits) - 1;
 
     uint32_t takeSlot();
-    uint32_t folderIndex(QStringView folder);
+    uint32_t folderIndex(int32_t vref, QStringView folder);
     void forget(StoredRow& row);
     void compactTexts();
 
@@ -99,8 +97,12 @@ class ListBoxRows {
     std::vector<uint32_t> m_order;
     std::vector<uint32_t> m_free;
     ListBoxTexts m_texts;
-    std::vector<QString> m_folders;
-    QHash<QString, uint32_t> m_folderIndex;
+    struct FolderPart {
+        int32_t vref = 0;
+        QString text;
+    };
+    std::vector<FolderPart> m_folders;
+    QHash<std::pair<int32_t, QString>, uint32_t> m_folderIndex;
     uint32_t m_lastFolder = 0;
     uint64_t m_generation = 0;
     bool m_reuseSlots = true;
