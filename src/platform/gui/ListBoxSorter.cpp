@@ -85,6 +85,42 @@ std::vector<int> ListBoxSorter::sortedOrder() {
     return std::move(m_result);
 }
 
+// Sorts by the packed characters at `offset`; runs that agree on them are packed again
+// from the next characters and sorted among themselves, so that comparisons stay between
+// integers however long the texts' common beginnings are. Where nothing is left to pack,
+// the full comparison settles the run.
+void ListBoxSorter::refine(Subtree* first, Subtree* last, size_t offset) {
+    const bool ascending = m_ascending;
+    std::sort(first, last, [ascending](const Subtree& a, const Subtree& b) {
+        if (a.prefix0 != b.prefix0)
+            return ascending ? a.prefix0 < b.prefix0 : a.prefix0 > b.prefix0;
+        return ascending ? a.prefix1 < b.prefix1 : a.prefix1 > b.prefix1;
+    });
+    const size_t next = offset + 8;
+    for (Subtree* run = first; run < last;) {
+        Subtree* runEnd = run + 1;
+        while (runEnd < last && runEnd->prefix0 == run->prefix0 &&
+               runEnd->prefix1 == run->prefix1)
+            ++runEnd;
+        if (runEnd - run > 1) {
+            const bool longer = std::any_of(
+                run, runEnd, [&](const Subtree& t) { return folded(t.head).size() > next; });
+            if (longer) {
+                for (Subtree* t = run; t < runEnd; ++t) {
+                    const std::u16string_view text = folded(t->head);
+                    t->prefix0 = packed(text, next);
+                    t->prefix1 = packed(text, next + 4);
+                }
+                refine(run, runEnd, next);
+            } else {
+                std::sort(run, runEnd,
+                          [this](const Subtree& a, const Subtree& b) { return before(a, b); });
+            }
+        }
+        run = runEnd;
+    }
+}
+
 ListBoxSorter::Subtree ListBoxSorter::subtree(int head, int end) const {
     const std::u16string_view text = folded(size_t(head));
     return {packed(text, 0), packed(text, 4), uint32_t(head), uint32_t(end)};
@@ -119,8 +155,7 @@ void ListBoxSorter::sortSiblings(int begin, int end) {
         siblings.push_back(subtree(head, next));
         head = next;
     }
-    std::sort(siblings.begin(), siblings.end(),
-              [this](const Subtree& a, const Subtree& b) { return before(a, b); });
+    refine(siblings.data(), siblings.data() + siblings.size(), 0);
     for (const Subtree& s : siblings) {
         m_result.push_back(int(s.head));
         if (s.end > s.head + 1)

@@ -12,9 +12,9 @@
 // its descendants directly below it. Keys compare without regard to case; equal keys
 // are ordered by their exact text, and rows with the same exact text keep their order.
 //
-// Each row's key is made once per sort, folded once, and its first characters are
-// packed into two integers that travel with the row through the sort, so that most
-// comparisons touch no text at all.
+// Each row's key is made once per sort and folded once; its characters are packed eight
+// at a time into two integers that travel with the row through the sort, so that the
+// comparisons are between integers and touch no text (see refine).
 class ListBoxSorter {
   public:
     using KeyFunction = std::function<QString(const ListRow&)>;
@@ -33,6 +33,7 @@ class ListBoxSorter {
     };
 
     void sortSiblings(int begin, int end);
+    void refine(Subtree* first, Subtree* last, size_t offset);
     Subtree subtree(int head, int end) const;
     bool before(const Subtree& a, const Subtree& b) const;
     void addKey(const QString& text);
