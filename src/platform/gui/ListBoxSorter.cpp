@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr uint32_t kSameAsFolded = UINT32_MAX;
 
 // Code units from `from` on, four to an integer with the first in the top bits, so that
 // integers order as the texts do; missing units count as 0, below every real one.
@@ -20,8 +19,7 @@ uint64_t packed(std::u16string_view text, size_t from) {
 ListBoxSorter::ListBoxSorter(const ListBoxRows& rows, const KeyFunction& key, bool ascending)
     : m_rows(rows), m_ascending(ascending) {
     const size_t count = static_cast<size_t>(rows.size());
-    m_foldedStart.reserve(count + 1);
-    m_exactStart.reserve(count);
+    m_folded.reserve(count);
     ListRow scratch;
     for (int i = 0; i < rows.size(); ++i) {
         if (key) {
@@ -31,51 +29,75 @@ ListBoxSorter::ListBoxSorter(const ListBoxRows& rows, const KeyFunction& key, bo
             addKey(QString());
         }
     }
-    m_foldedStart.push_back(static_cast<uint32_t>(m_foldedText.size()));
+}
+
+// Room for `units` code units in the chunks; a key longer than a chunk gets its own.
+char16_t* ListBoxSorter::take(size_t units, uint32_t& at) {
+    if (units == 0 || units > UINT32_MAX || m_chunks.size() > kChunkMask)
+        return nullptr;
+    const bool own = units > kChunkUnits;
+    if (own || m_used + units > kChunkUnits) {
+        m_chunks.push_back(std::make_unique<char16_t[]>(std::max<size_t>(units, kChunkUnits)));
+        m_used = 0;
+    }
+    at = uint32_t(m_chunks.size() - 1) << kChunkBits | m_used;
+    char16_t* out = m_chunks.back().get() + m_used;
+    m_used = own ? kChunkUnits : uint32_t(m_used + units);
+    return out;
 }
 
 // Folds the case of each character as QString::compare(Qt::CaseInsensitive) does, once
-// per row, so that every comparison is a plain one.
+// per row, so that every comparison is a plain one. Folding keeps the number of code
+// units.
 void ListBoxSorter::addKey(const QString& text) {
-    const size_t start = m_foldedText.size();
-    m_foldedStart.push_back(static_cast<uint32_t>(start));
-    const qsizetype length = text.size();
-    for (qsizetype i = 0; i < length; ++i) {
-        const char16_t unit = text.at(i).unicode();
+    const size_t length = size_t(text.size());
+    Key key;
+    // Room for the exact text after the folded one; given back when they are the same.
+    char16_t* out = length < kExactFollows ? take(2 * length, key.at) : nullptr;
+    if (!out) {
+        m_folded.push_back(Key{});
+        return;
+    }
+    key.length = uint32_t(length);
+    const char16_t* in = reinterpret_cast<const char16_t*>(text.utf16());
+    for (size_t i = 0; i < length; ++i) {
+        const char16_t unit = in[i];
         if (unit < 0x80) {
-            m_foldedText.push_back(unit >= u'A' && unit <= u'Z' ? char16_t(unit + 0x20) : unit);
+            out[i] = unit >= u'A' && unit <= u'Z' ? char16_t(unit + 0x20) : unit;
         } else if (QChar::isHighSurrogate(unit) && i + 1 < length &&
-                   text.at(i + 1).isLowSurrogate()) {
-            const char32_t folded =
-                QChar::toCaseFolded(QChar::surrogateToUcs4(unit, text.at(i + 1).unicode()));
-            m_foldedText.push_back(QChar::highSurrogate(folded));
-            m_foldedText.push_back(QChar::lowSurrogate(folded));
+                   QChar::isLowSurrogate(in[i + 1])) {
+            const char32_t folded = QChar::toCaseFolded(QChar::surrogateToUcs4(unit, in[i + 1]));
+            out[i] = QChar::highSurrogate(folded);
+            out[i + 1] = QChar::lowSurrogate(folded);
             ++i;
         } else {
-            m_foldedText.push_back(QChar::toCaseFolded(unit));
+            out[i] = QChar::toCaseFolded(unit);
         }
     }
-    const std::u16string_view exactText(reinterpret_cast<const char16_t*>(text.utf16()),
-                                        size_t(length));
-    const std::u16string_view foldedText(m_foldedText.data() + start, m_foldedText.size() - start);
-    if (exactText == foldedText) {
-        m_exactStart.push_back(kSameAsFolded);
+    if (std::equal(in, in + length, out)) {
+        if (m_used != kChunkUnits) // not a chunk of its own
+            m_used -= uint32_t(length);
     } else {
-        m_exactStart.push_back(static_cast<uint32_t>(m_exactText.size()));
-        m_exactText.insert(m_exactText.end(), exactText.begin(), exactText.end());
+        std::copy_n(in, length, out + length);
+        key.length |= kExactFollows;
     }
+    m_folded.push_back(key);
 }
 
 std::u16string_view ListBoxSorter::folded(size_t row) const {
-    return std::u16string_view(m_foldedText.data() + m_foldedStart[row],
-                               m_foldedStart[row + 1] - m_foldedStart[row]);
+    const Key key = m_folded[row];
+    const size_t length = key.length & ~kExactFollows;
+    if (length == 0)
+        return {};
+    return std::u16string_view(m_chunks[key.at >> kChunkBits].get() + (key.at & kChunkMask),
+                               length);
 }
 
 std::u16string_view ListBoxSorter::exact(size_t row) const {
-    if (m_exactStart[row] == kSameAsFolded)
-        return folded(row);
-    // Folding keeps the number of code units, so the exact text is as long.
-    return std::u16string_view(m_exactText.data() + m_exactStart[row], folded(row).size());
+    const std::u16string_view text = folded(row);
+    if (!(m_folded[row].length & kExactFollows))
+        return text;
+    return std::u16string_view(text.data() + text.size(), text.size());
 }
 
 std::vector<int> ListBoxSorter::sortedOrder() {
@@ -146,7 +168,12 @@ bool ListBoxSorter::before(const Subtree& a, const Subtree& b) const {
 // children inside each subtree are sorted the same way. Depth is bounded by the 8-bit
 // row depth, so the recursion is too.
 void ListBoxSorter::sortSiblings(int begin, int end) {
+    // Counted first: growing the vector of a million siblings would need it twice over.
+    size_t count = 0;
+    for (int row = begin; row < end; ++row)
+        count += row == begin || m_rows.at(row).depth <= m_rows.at(begin).depth;
     std::vector<Subtree> siblings;
+    siblings.reserve(count);
     for (int head = begin; head < end;) {
         const uint8_t depth = m_rows.at(head).depth;
         int next = head + 1;

@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -42,11 +43,20 @@ class ListBoxSorter {
 
     const ListBoxRows& m_rows;
     bool m_ascending;
-    // All keys in shared buffers: no allocation per row. The exact text is kept apart
-    // only where it differs from the folded one.
-    std::vector<char16_t> m_foldedText;
-    std::vector<uint32_t> m_foldedStart; // one more entry than rows
-    std::vector<char16_t> m_exactText;
-    std::vector<uint32_t> m_exactStart; // kSameAsFolded, or where the exact text starts
+    // All keys in large chunks, which grow without ever being copied: no allocation per
+    // row. The exact text follows the folded one only where the two differ.
+    struct Key {
+        uint32_t at = 0; // chunk index in the high 16 bits, position in the low 16
+        uint32_t length = 0; // of the folded text; kExactFollows marks an exact text after it
+    };
+    static constexpr uint32_t kExactFollows = 0x80000000u;
+    static constexpr uint32_t kChunkBits = 16;
+    static constexpr uint32_t kChunkMask = (1u << kChunkBits) - 1;
+    static constexpr uint32_t kChunkUnits = 1u << kChunkBits;
+    char16_t* take(size_t units, uint32_t& at);
+
+    std::vector<std::unique_ptr<char16_t[]>> m_chunks;
+    uint32_t m_used = kChunkUnits;
+    std::vector<Key> m_folded;
     std::vector<int> m_result;
 };
