@@ -46,6 +46,8 @@ void Window1::connectEvents()
     connectPrefsEvents();
     connectDialogEvents();
     connectEditingEvents();
+    connectFileOpsEvents();
+    connectDragDropEvents();
 }
 
 void Window1::FileListBox_Open()
@@ -71,11 +73,6 @@ void Window1::FileListBox_Change()
 {
     OptButtonsState();
     listChanged = true;
-}
-
-void Window1::FileListBox_MouseExit()
-{
-    saveListState();
 }
 
 void Window1::PrefsButton_MouseEnter()

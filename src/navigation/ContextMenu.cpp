@@ -38,5 +38,6 @@ void Window1::ContextualMenu1_Action(const QString& entry)
         jumpHistory(entryLabel(entry));
         return;
     }
-    // FIXME: the row menu and the Trash menu are served here once they are built.
+    // FIXME: the Trash menu is served here once it is built.
+    rowMenuAction(entry);
 }

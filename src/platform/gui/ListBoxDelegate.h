@@ -23,11 +23,12 @@ public:
     std::function<void(int row, int column)> onCellTextPaint;
 
 private:
-  int paintNameDecoration(QPainter* painter, const QRect& cell, const StoredRow& row,
-                          const QStyleOptionViewItem& option) const;
-  void paintTriangle(QPainter* painter, const QRect& box, bool expanded,
-                     const QStyleOptionViewItem& option) const;
+    int paintNameDecoration(QPainter* painter, const QRect& cell, const StoredRow& row,
+                            const QStyleOptionViewItem& option) const;
+    void paintCheckBox(QPainter* painter, const QRect& cell, bool checked) const;
+    void paintTriangle(QPainter* painter, const QRect& box, bool expanded,
+                       const QStyleOptionViewItem& option) const;
 
-  const ListBoxModel& m_model;
-  const ListBoxLook& m_look;
+    const ListBoxModel& m_model;
+    const ListBoxLook& m_look;
 };
