@@ -8,15 +8,16 @@
 
 void FileKeeper::getFrom(const ListBox& list, int row)
 {
-    const ListRow& r = list.row(row);
-    vref = r.vref;
-    path = r.path;
+    vref = 0;
+    list.rowKey(row, vref, path);
 }
 
 bool FileKeeper::compareWith(const ListBox& list, int row) const
 {
-    const ListRow& r = list.row(row);
-    return r.vref == vref && r.path == path;
+    int rowVref = 0;
+    QString rowPath;
+    list.rowKey(row, rowVref, rowPath);
+    return rowVref == vref && rowPath == path;
 }
 
 FolderItemPtr FileKeeper::getFI() const

@@ -36,9 +36,9 @@ void ListState::restoreSelRows(ListBox& list) const
 {
     std::unordered_set<FileKeeper, FileKeeperHash> keys(rowState.begin(), rowState.end());
     std::vector<int> rows;
+    FileKeeper k; // one buffer for every row's key
     for (int row = 0, n = list.rowCount(); row < n; ++row) {
-        const ListRow& r = list.row(row);
-        if (keys.count(FileKeeper{r.vref, r.path}))
+        if (list.rowKey(row, k.vref, k.path) && keys.count(k))
             rows.push_back(row);
     }
     if (!rows.empty())
@@ -61,8 +61,9 @@ public:
     void scan(const ListBox& list, int from, int to)
     {
         for (int row = from; row < to; ++row) {
-            const ListRow& r = list.row(row);
-            auto it = m_rowsOf.find(FileKeeper{r.vref, r.path});
+            if (!list.rowKey(row, m_scratch.vref, m_scratch.path))
+                continue;
+            auto it = m_rowsOf.find(m_scratch);
             if (it != m_rowsOf.end())
                 it->second.push_back(row);
         }
@@ -87,6 +88,7 @@ public:
 
 private:
     std::unordered_map<FileKeeper, std::vector<int>, FileKeeperHash> m_rowsOf;
+    FileKeeper m_scratch; // one buffer for every row's key
 };
 
 } // namespace

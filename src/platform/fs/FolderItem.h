@@ -113,7 +113,10 @@ class FolderItem : public std::enable_shared_from_this<FolderItem> {
     mutable std::unique_ptr<Snapshot> m_snap;
     mutable std::shared_ptr<const std::vector<Volume>> m_volumes;
     mutable const Volume* m_volume = nullptr;
-    std::vector<QByteArray> m_entries; // names from the last count()
+    // Names from the last count(), one after the other without a copy of their own each:
+    // a folder of a million entries is read into two arrays.
+    QByteArray m_entryNames;
+    std::vector<uint32_t> m_entryEnds;
     std::shared_ptr<const class UniqueFd> m_listedFd; // the folder read by count()
     std::vector<bool> m_entryHasCompanion;
 };

@@ -14,10 +14,16 @@ struct DirCloser {
     void operator()(DIR* d) const { ::closedir(d); }
 };
 
+QByteArrayView nameAt(const QByteArray& names, const std::vector<uint32_t>& ends, size_t i) {
+    const uint32_t start = i == 0 ? 0 : ends[i - 1];
+    return QByteArrayView(names.constData() + start, qsizetype(ends[i] - start));
+}
+
 } // namespace
 
 int FolderItem::count() {
-    m_entries.clear();
+    m_entryNames.clear();
+    std::vector<uint32_t>().swap(m_entryEnds);
     m_entryHasCompanion.clear();
     m_listedFd.reset();
     UniqueFd fd(::open(m_path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
@@ -28,28 +34,37 @@ int FolderItem::count() {
     if (!dir)
         return 0;
     fd.release(); // the stream owns it now
-    while (const dirent* entry = ::readdir(dir.get())) {
-        const QByteArray name(entry->d_name);
-        if (name != "." && name != "..")
-            m_entries.push_back(name);
-    }
     // Knowing which "._X" companions stand here saves every item a lookup of its own.
     QSet<QByteArray> companions;
-    for (const QByteArray& name : m_entries) {
-        if (FolderItemPaths::isCompanionName(name))
-            companions.insert(name);
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const QByteArrayView name(entry->d_name);
+        if (name == "." || name == "..")
+            continue;
+        if (size_t(m_entryNames.size()) + size_t(name.size()) > UINT32_MAX)
+            break; // beyond four gigabytes of names; the rest stays unlisted
+        m_entryNames.append(name);
+        m_entryEnds.push_back(uint32_t(m_entryNames.size()));
+        if (name.startsWith("._") && FolderItemPaths::isCompanionName(name.toByteArray()))
+            companions.insert(name.toByteArray());
     }
-    m_entryHasCompanion.reserve(m_entries.size());
-    for (const QByteArray& name : m_entries)
-        m_entryHasCompanion.push_back(companions.contains("._" + name));
-    return int(m_entries.size());
+    m_entryNames.squeeze();
+    m_entryEnds.shrink_to_fit();
+    m_entryHasCompanion.reserve(m_entryEnds.size());
+    for (size_t i = 0; i < m_entryEnds.size(); ++i) {
+        m_entryHasCompanion.push_back(
+            !companions.isEmpty() &&
+            companions.contains("._" + nameAt(m_entryNames, m_entryEnds, i).toByteArray()));
+    }
+    return int(m_entryEnds.size());
 }
 
 FolderItemPtr FolderItem::item(int index) {
-    if (index < 1 || index > int(m_entries.size()))
+    if (index < 1 || index > int(m_entryEnds.size()))
         return nullptr;
-    auto item = std::make_shared<FolderItem>(FolderItemPaths::join(m_path, m_entries[index - 1]));
-    item->snap().companionExists = m_entryHasCompanion[index - 1];
+    const size_t i = size_t(index - 1);
+    auto item = std::make_shared<FolderItem>(
+        FolderItemPaths::join(m_path, nameAt(m_entryNames, m_entryEnds, i).toByteArray()));
+    item->snap().companionExists = m_entryHasCompanion[i];
     if (m_listedFd && m_listedFd->valid())
         item->snap().listedFolder = m_listedFd;
     return item;

@@ -107,9 +107,12 @@ int ListBox::rowCount() const
     return m_model->count();
 }
 
-const ListRow& ListBox::row(int index) const
-{
+ListRow ListBox::row(int index) const {
     return m_model->row(index);
+}
+
+bool ListBox::rowKey(int row, int32_t& vref, QString& path) const {
+    return m_model->key(row, vref, path);
 }
 
 void ListBox::setCellUnderline(int row, bool underline)
@@ -131,7 +134,7 @@ void ListBox::setCellFormatter(std::function<QString(const ListRow&, int column)
 
 bool ListBox::expanded(int row) const
 {
-    return m_model->row(row).expanded;
+    return m_model->stored(row).has(StoredRow::kExpanded);
 }
 
 void ListBox::setExpanded(int row, bool expanded)

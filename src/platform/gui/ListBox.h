@@ -42,7 +42,10 @@ public:
     // added afterwards still go below them, in order.
     void addRow(ListRow row);
     int rowCount() const;
-    const ListRow& row(int index) const;
+    ListRow row(int index) const; // a copy made from the list's compact form
+    // The row's item key, written into `path` reusing its buffer, so that a pass over
+    // every row makes no row copies; false (and an empty path) out of range.
+    bool rowKey(int row, int32_t& vref, QString& path) const;
     QString cellText(int row, int column) const; // through the cell formatter
     void setCellUnderline(int row, bool underline); // column 0
     void setCellFormatter(std::function<QString(const ListRow&, int column)> f);

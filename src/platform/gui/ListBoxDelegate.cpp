@@ -29,7 +29,7 @@ void ListBoxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     if (selected)
         painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
 
-    const ListRow& row = m_model.shownRow(index.row());
+    const StoredRow& row = m_model.shownStored(index.row());
     QRect textRect = option.rect.adjusted(2, 0, -2, 0);
     QFont font = option.font;
     if (index.column() == 0) {
@@ -39,7 +39,7 @@ void ListBoxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
             cell.setLeft(cell.left() + ListBoxLook::kCheckBoxWidth);
         }
         textRect.setLeft(paintNameDecoration(painter, cell, row, option));
-        font.setUnderline(row.underline);
+        font.setUnderline(row.has(StoredRow::kUnderline));
     }
     if (textRect.width() <= 0)
         return;
@@ -58,13 +58,11 @@ void ListBoxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
 }
 
 // Returns where the name's text begins.
-int ListBoxDelegate::paintNameDecoration(QPainter* painter, const QRect& cell,
-                                         const ListRow& row,
-                                         const QStyleOptionViewItem& option) const
-{
+int ListBoxDelegate::paintNameDecoration(QPainter* painter, const QRect& cell, const StoredRow& row,
+                                         const QStyleOptionViewItem& option) const {
     const QRect triangle = ListBoxLook::triangleRect(cell, row.depth);
-    if (row.folderRow)
-        paintTriangle(painter, triangle, row.expanded, option);
+    if (row.has(StoredRow::kFolderRow))
+        paintTriangle(painter, triangle, row.has(StoredRow::kExpanded), option);
     int x = triangle.right() + 1;
     const auto picture = m_look.pictures.constFind(row.picture);
     if (row.picture != 0 && picture != m_look.pictures.cend() && !picture->isNull()) {

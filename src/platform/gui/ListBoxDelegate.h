@@ -6,7 +6,7 @@
 #include <functional>
 
 class ListBoxModel;
-struct ListRow;
+struct StoredRow;
 
 // Draws one cell: selection highlight, then for column 0 the indentation, disclosure
 // triangle, row picture and (underlined) name, for the others the formatted text.
@@ -23,7 +23,7 @@ public:
     std::function<void(int row, int column)> onCellTextPaint;
 
 private:
-    int paintNameDecoration(QPainter* painter, const QRect& cell, const ListRow& row,
+    int paintNameDecoration(QPainter* painter, const QRect& cell, const StoredRow& row,
                             const QStyleOptionViewItem& option) const;
     void paintCheckBox(QPainter* painter, const QRect& cell, bool checked) const;
     void paintTriangle(QPainter* painter, const QRect& box, bool expanded,

@@ -6,7 +6,7 @@
 
 namespace {
 
-const ListRow kEmptyRow{};
+const StoredRow kEmptyRow{};
 
 QString defaultText(const ListRow& row, int column)
 {
@@ -87,36 +87,54 @@ int ListBoxModel::count() const
     return m_rows.size() + static_cast<int>(pending);
 }
 
-const ListRow& ListBoxModel::row(int index) const
-{
+const StoredRow& ListBoxModel::stored(int index) const {
     if (!m_expansions.empty() && !m_expansions.back().pending.empty()) {
         const Expansion& expansion = m_expansions.back();
         const int pending = static_cast<int>(expansion.pending.size());
         if (index >= expansion.insertAt + pending)
             index -= pending;
         else if (index >= expansion.insertAt)
-            return expansion.pending[static_cast<size_t>(index - expansion.insertAt)];
+            return m_rows.slot(expansion.pending[static_cast<size_t>(index - expansion.insertAt)]);
     }
     return m_rows.valid(index) ? m_rows.at(index) : kEmptyRow;
+}
+
+ListRow ListBoxModel::row(int index) const {
+    return m_rows.materialize(stored(index));
+}
+
+bool ListBoxModel::key(int index, int32_t& vref, QString& path) const {
+    path.resize(0);
+    if (index < 0 || index >= count())
+        return false;
+    const StoredRow& row = stored(index);
+    vref = m_rows.vref(row);
+    m_rows.appendPath(row, path);
+    return true;
 }
 
 QString ListBoxModel::cellText(int row, int column) const
 {
     if (row < 0 || row >= count() || column < 0 || column >= kColumns)
         return {};
-    return m_formatter ? m_formatter(this->row(row), column) : defaultText(this->row(row), column);
+    const ListRow r = this->row(row);
+    return m_formatter ? m_formatter(r, column) : defaultText(r, column);
 }
 
-const ListRow& ListBoxModel::shownRow(int index) const
-{
+const StoredRow& ListBoxModel::shownStored(int index) const {
     return index >= 0 && index < m_published ? m_rows.at(index) : kEmptyRow;
+}
+
+ListRow ListBoxModel::shownRow(int index) const {
+    return m_rows.materialize(shownStored(index));
 }
 
 QString ListBoxModel::shownText(int row, int column) const
 {
     if (row < 0 || row >= m_published || column < 0 || column >= kColumns)
         return {};
-    return m_formatter ? m_formatter(m_rows.at(row), column) : defaultText(m_rows.at(row), column);
+    const ListRow r = shownRow(row);
+    return m_formatter ? m_formatter(r, column) : defaultText(r, column);
 }
 
 void ListBoxModel::setFormatter(Formatter formatter)
@@ -154,7 +172,7 @@ void ListBoxModel::clear()
     m_published = 0;
     for (Expansion& expansion : m_expansions) {
         expansion.dead = true;
-        expansion.pending.clear();
+        expansion.pending.clear(); // their slots went with the pool
     }
     endResetModel();
 }
@@ -164,7 +182,7 @@ void ListBoxModel::add(ListRow row)
     row.expanded = false;
     if (m_expansions.empty()) {
         row.depth = 0;
-        m_rows.append(std::move(row));
+        m_rows.append(row);
         schedulePublish();
         return;
     }
@@ -172,16 +190,17 @@ void ListBoxModel::add(ListRow row)
     if (expansion.pending.empty() && !locate(expansion))
         return; // the expanding row is gone; its children have no place
     row.depth = expansion.childDepth;
-    expansion.pending.push_back(std::move(row));
+    expansion.pending.push_back(m_rows.store(row));
 }
 
 bool ListBoxModel::beginExpand(int row)
 {
     settle();
-    if (!m_rows.valid(row) || !m_rows.at(row).folderRow || m_rows.at(row).expanded)
+    if (!m_rows.valid(row) || !m_rows.at(row).has(StoredRow::kFolderRow) ||
+        m_rows.at(row).has(StoredRow::kExpanded))
         return false;
-    ListRow& parent = m_rows.at(row);
-    parent.expanded = true;
+    StoredRow& parent = m_rows.at(row);
+    parent.set(StoredRow::kExpanded, true);
     rowChanged(row);
     Expansion expansion;
     expansion.slot = m_rows.slotOf(row);
@@ -206,9 +225,9 @@ void ListBoxModel::endExpand()
 bool ListBoxModel::collapse(int row)
 {
     settle();
-    if (!m_rows.valid(row) || !m_rows.at(row).expanded)
+    if (!m_rows.valid(row) || !m_rows.at(row).has(StoredRow::kExpanded))
         return false;
-    m_rows.at(row).expanded = false;
+    m_rows.at(row).set(StoredRow::kExpanded, false);
     const int end = m_rows.subtreeEnd(row);
     if (end > row + 1) {
         beginRemoveRows({}, row + 1, end - 1);
@@ -281,12 +300,14 @@ void ListBoxModel::commitPending()
         return;
     Expansion& expansion = m_expansions.back();
     if (!locate(expansion)) {
+        for (uint32_t slot : expansion.pending)
+            m_rows.release(slot);
         expansion.pending.clear();
         return;
     }
     const int count = static_cast<int>(expansion.pending.size());
     beginInsertRows({}, expansion.insertAt, expansion.insertAt + count - 1);
-    m_rows.insert(expansion.insertAt, std::move(expansion.pending));
+    m_rows.insert(expansion.insertAt, expansion.pending);
     m_published = m_rows.size();
     endInsertRows();
     expansion.pending.clear();
@@ -303,7 +324,7 @@ bool ListBoxModel::locate(Expansion& expansion) const
     if (expansion.generation == m_rows.generation())
         return true;
     const int row = m_rows.findSlot(expansion.slot);
-    if (row < 0 || !m_rows.at(row).expanded) {
+    if (row < 0 || !m_rows.at(row).has(StoredRow::kExpanded)) {
         expansion.dead = true;
         return false;
     }
@@ -317,7 +338,7 @@ void ListBoxModel::setUnderline(int row, bool underline)
     settle();
     if (row < 0 || row >= count())
         return;
-    m_rows.at(row).underline = underline;
+    m_rows.at(row).set(StoredRow::kUnderline, underline);
     rowChanged(row);
 }
 

@@ -36,10 +36,14 @@ public:
 
     // Program-side rows (see above). Out-of-range indexes give an empty row.
     int count() const;
-    const ListRow& row(int index) const;
+    ListRow row(int index) const;
+    const StoredRow& stored(int index) const; // without making the row's texts
+    // The row's vref and path into `path`, reusing its buffer; false out of range.
+    bool key(int index, int32_t& vref, QString& path) const;
     QString cellText(int row, int column) const;
     // Announced rows only, as Qt numbers them.
-    const ListRow& shownRow(int index) const;
+    ListRow shownRow(int index) const;
+    const StoredRow& shownStored(int index) const;
     QString shownText(int row, int column) const;
 
     void setFormatter(Formatter formatter);
@@ -66,7 +70,7 @@ private:
         uint64_t generation = 0;              // of the rows when insertAt was found
         uint8_t childDepth = 0;
         bool dead = false;                    // the row was removed or collapsed
-        std::vector<ListRow> pending;
+        std::vector<uint32_t> pending;        // stored slots of the collected children
     };
 
     void publish();

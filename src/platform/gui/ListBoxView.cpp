@@ -132,8 +132,8 @@ int ListBoxView::triangleRowAt(const QPoint& pos) const
     const QModelIndex index = indexAt(pos);
     if (!index.isValid() || header()->logicalIndexAt(pos.x()) != 0)
         return -1;
-    const ListRow& row = m_model.shownRow(index.row());
-    if (!row.folderRow)
+    const StoredRow& row = m_model.shownStored(index.row());
+    if (!row.has(StoredRow::kFolderRow))
         return -1;
     QRect cell = visualRect(m_model.index(index.row(), 0));
     if (m_look.checkBoxColumn)
