@@ -3,6 +3,7 @@
 #include "platform/fs/DeleteTree.h"
 #include "platform/fs/FolderItemSnapshot.h"
 #include "platform/fs/NameCodec.h"
+#include "platform/fs/Trash.h"
 #include "platform/fs/UniqueFd.h"
 
 #include <atomic>
@@ -77,12 +78,21 @@ Status FolderItem::createAsFolder() {
 
 Status FolderItem::deleteItem() {
     const QByteArray name = FolderItemPaths::lastName(m_path);
-    const QByteArray companion =
-        FolderItemPaths::join(FolderItemPaths::folderOf(m_path), "._" + name);
+    const QByteArray folder = FolderItemPaths::folderOf(m_path);
+    const QByteArray companion = FolderItemPaths::join(folder, "._" + name);
     refresh();
     Status removed = DeleteTree::remove(m_path);
-    if (removed && !FolderItemPaths::isCompanionName(name) && present(companion))
+    if (!removed)
+        return removed;
+    const bool companionGoes = !FolderItemPaths::isCompanionName(name) && present(companion);
+    if (companionGoes)
         ::unlink(companion.constData());
+    // An entry of a trash leaves no info file behind, or desktops would list it still.
+    if (const auto trash = Trash::ofFilesFolder(folder)) {
+        Trash::forgetEntry(*trash, name);
+        if (companionGoes && !present(companion))
+            Trash::forgetEntry(*trash, "._" + name);
+    }
     return removed;
 }
 
