@@ -46,6 +46,7 @@ void Window1::connectEvents()
     connectPrefsEvents();
     connectDialogEvents();
     connectEditingEvents();
+    connectTrashEvents();
 }
 
 void Window1::FileListBox_Open()

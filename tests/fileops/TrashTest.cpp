@@ -1,0 +1,259 @@
+#include "platform/fs/Trash.h"
+#include "fileops/TrashWindowFixture.h"
+#include "platform/gui/ContextualMenu.h"
+#include "platform/gui/PushButton.h"
+
+namespace {
+
+const QString kReally = QStringLiteral("本当によろしいですか。");
+const QString kDanger = QStringLiteral("システム予約項目があります。削除は危険です。");
+
+class TrashCommands : public TrashWindow {
+  protected:
+    void SetUp() override {
+        TrashWindow::SetUp();
+        m_tmp.file("hd/home/a.txt", "a");
+        m_tmp.file("hd/home/b.txt", "b");
+        m_tmp.folder("hd/home/dir");
+        m_tmp.file("hd/home/dir/inner", "inner");
+        listHome();
+        setWriting(true);
+    }
+};
+
+} // namespace
+
+TEST_F(TrashCommands, CommandClickMovesTheSelectionAfterAsking) {
+    selectNames({"a.txt", "dir"});
+    m_responder.answer("OkButton");
+    clickTrash(kCommandKey);
+    const Shown shown = lastDialog();
+    EXPECT_EQ(shown.title, QStringLiteral("ゴミ箱への移動の確認"));
+    EXPECT_EQ(shown.contents, "a.txt\ndir\n");
+    EXPECT_EQ(shown.question, QStringLiteral("上記の全項目をゴミ箱へ移動します。\r") + kReally);
+    EXPECT_EQ(trashFiles(), (QStringList{"a.txt", "dir"}));
+    EXPECT_EQ(trashInfo(), (QStringList{"a.txt.trashinfo", "dir.trashinfo"}));
+    EXPECT_EQ(pathLine("dir"), "Path=" + m_home + "/dir");
+    EXPECT_EQ(names(), (QStringList{"b.txt"}));
+}
+
+TEST_F(TrashCommands, TheQuestionFollowsTheSwitchAndTheCount) {
+    // Cancelled: nothing moves and the list is not refreshed.
+    selectNames({"a.txt"});
+    m_responder.answer("CancelButton");
+    clickTrash(kCommandKey);
+    EXPECT_EQ(lastDialog().question,
+              QStringLiteral("上記の項目をゴミ箱へ移動します。\r") + kReally);
+    EXPECT_TRUE(present(m_home + "/a.txt"));
+    EXPECT_FALSE(present(m_trash));
+
+    // Without the confirmation switch: no question.
+    setReport(false);
+    const size_t before = dialogs();
+    clickTrash(kCommandKey);
+    EXPECT_EQ(dialogs(), before);
+    EXPECT_EQ(trashFiles(), QStringList{"a.txt"});
+}
+
+TEST_F(TrashCommands, ANameClashInTheTrashGivesASuffixedNameAndTheOldPath) {
+    setReport(false);
+    m_tmp.file("hd/home/._a.txt", "companion");
+    selectNames({"a.txt"});
+    clickTrash(kCommandKey);
+    m_tmp.file("hd/home/a.txt", "second");
+    m_tmp.file("hd/home/._a.txt", "second companion");
+    w().ResetFileListBox(nullptr, false);
+    selectNames({"a.txt"});
+    clickTrash(kCommandKey);
+    EXPECT_EQ(trashFiles(), (QStringList{"._a.txt", "._a_001.txt", "a.txt", "a_001.txt"}));
+    EXPECT_EQ(pathLine("a_001.txt"), "Path=" + m_home + "/a.txt");
+    EXPECT_EQ(pathLine("._a_001.txt"), "Path=" + m_home + "/._a.txt");
+    EXPECT_FALSE(present(m_home + "/a.txt"));
+    EXPECT_FALSE(present(m_home + "/._a.txt"));
+}
+
+TEST_F(TrashCommands, DirectDeletionAlwaysAsks) {
+    setReport(false);
+    selectNames({"a.txt", "dir"});
+    m_responder.answer("OkButton");
+    clickTrash(kCommandKey | kOptionKey);
+    const Shown shown = lastDialog();
+    EXPECT_EQ(shown.title, QStringLiteral("削除の確認"));
+    EXPECT_EQ(shown.question,
+              QStringLiteral("上記の全項目をゴミ箱に移さず、直接削除します。\r") + kReally);
+    EXPECT_FALSE(present(m_home + "/a.txt"));
+    EXPECT_FALSE(present(m_home + "/dir"));
+    EXPECT_FALSE(present(m_trash));
+    EXPECT_EQ(names(), (QStringList{"b.txt"}));
+}
+
+TEST_F(TrashCommands, AReservedItemForcesTheQuestionWithItsWarning) {
+    setReport(false);
+    m_tmp.folder("hd/home/Documents");
+    w().ResetFileListBox(nullptr, false);
+    selectNames({QStringLiteral("書類"), "b.txt"});
+    const struct {
+        int keys;
+        QString title, question;
+    } cases[] = {
+        {kCommandKey, QStringLiteral("ゴミ箱への移動の確認"),
+         QStringLiteral("上記の全項目をゴミ箱へ移動します。\r") + kDanger},
+        {kCommandKey | kOptionKey, QStringLiteral("削除の確認"),
+         QStringLiteral("上記の全項目をゴミ箱に移さず、直接削除します。\r") + kDanger},
+    };
+    for (const auto& c : cases) {
+        m_responder.answer("CancelButton");
+        clickTrash(c.keys);
+        const Shown shown = lastDialog();
+        EXPECT_EQ(shown.title, c.title);
+        EXPECT_EQ(shown.contents, QStringLiteral("b.txt\n書類\n"));
+        EXPECT_EQ(shown.question, c.question);
+        EXPECT_TRUE(present(m_home + "/Documents"));
+        EXPECT_TRUE(present(m_home + "/b.txt"));
+    }
+}
+
+TEST_F(TrashCommands, OtherModesAndAnEmptySelectionDoNothing) {
+    setReport(false);
+    selectNames({"a.txt"});
+    const QStringList before = names();
+    for (int keys :
+         {kShiftKey, kOptionKey, kShiftKey | kOptionKey, kShiftKey | kCommandKey | kOptionKey}) {
+        clickTrash(keys);
+        EXPECT_EQ(names(), before) << keys;
+    }
+    list().deselectAll();
+    w().saveListState();
+    clickTrash(kCommandKey);
+    clickTrash(kCommandKey | kOptionKey);
+    EXPECT_TRUE(m_responder.records.empty());
+    EXPECT_TRUE(present(m_home + "/a.txt"));
+    EXPECT_FALSE(present(m_trash));
+    EXPECT_EQ(w().curBase, 0);
+}
+
+TEST_F(TrashCommands, APlainClickShowsTheTrashOnceItExists) {
+    // No trash yet: nothing to show, and looking makes none.
+    clickTrash(0);
+    EXPECT_EQ(w().curBase, 0);
+    EXPECT_FALSE(present(m_trash));
+
+    setReport(false);
+    selectNames({"a.txt"});
+    clickTrash(kCommandKey);
+    clickTrash(0);
+    ASSERT_EQ(w().curBase, 1);
+    EXPECT_EQ(w().baseFolder[1]->posixPath(), m_trash + "/files");
+    EXPECT_EQ(names(), QStringList{"a.txt"});
+    // Already the base folder: no new position.
+    clickTrash(0);
+    EXPECT_EQ(w().curBase, 1);
+    EXPECT_EQ(w().baseFolder.size(), 2u);
+}
+
+TEST_F(TrashCommands, EmptyingAlwaysAsksAndLeavesFilesAndInfoEmpty) {
+    setReport(false);
+    // Nothing in the trash: no question at all.
+    clickTrash(kCommandKey | kShiftKey);
+    EXPECT_TRUE(m_responder.records.empty());
+
+    m_tmp.file("hd/home/._a.txt", "companion");
+    w().ResetFileListBox(nullptr, false);
+    selectNames({"a.txt", "dir"});
+    clickTrash(kCommandKey);
+    m_tmp.file("hd/home/.local/share/Trash/info/orphan.trashinfo", "[Trash Info]\n");
+    m_responder.answer("CancelButton");
+    clickTrash(kCommandKey | kShiftKey);
+    Shown shown = lastDialog();
+    EXPECT_EQ(shown.title, QStringLiteral("ゴミ箱を空にする"));
+    EXPECT_EQ(
+        shown.question,
+        QStringLiteral("ゴミ箱にある 3個の項目（上記リスト表示分）を削除します。よろしいですか。"));
+    QStringList listed = shown.contents.split('\n', Qt::SkipEmptyParts);
+    listed.sort();
+    EXPECT_EQ(listed, (QStringList{"._a.txt", "a.txt", "dir"}));
+    EXPECT_EQ(trashFiles().size(), 3);
+
+    m_responder.answer("OkButton");
+    clickTrash(kCommandKey | kShiftKey);
+    EXPECT_EQ(trashFiles(), QStringList{});
+    EXPECT_EQ(trashInfo(), QStringList{});
+    EXPECT_EQ(names(), (QStringList{"b.txt"}));
+}
+
+TEST_F(TrashCommands, TheMenuOffersWhatCanBeDoneAndItsRowsAct) {
+    setReport(false);
+    const QStringList offWithNothing = {
+        QStringLiteral("(1) ゴミ箱表示"), QStringLiteral("(x) 選択項目をゴミ箱へ移動"),
+        QStringLiteral("(x) ゴミ箱を空にする"), QStringLiteral("(x) 選択項目を即、削除")};
+    setWriting(false);
+    selectNames({"a.txt"});
+    m_responder.answer(offWithNothing[1]);
+    clickTrash(kControlKey);
+    ASSERT_FALSE(m_responder.records.empty());
+    EXPECT_EQ(m_responder.records.back().kind, ModalRecord::Kind::ContextualMenu);
+    EXPECT_EQ(m_responder.records.back().texts, offWithNothing);
+    EXPECT_EQ(w().contextJob, QStringLiteral("trashProc"));
+    EXPECT_TRUE(present(m_home + "/a.txt")); // an "x" row does nothing
+
+    setWriting(true);
+    selectNames({"a.txt"});
+    m_responder.answer(QStringLiteral("(2) 選択項目をゴミ箱へ移動"));
+    clickTrash(kControlKey);
+    EXPECT_EQ(m_responder.records.back().texts,
+              (QStringList{offWithNothing[0], QStringLiteral("(2) 選択項目をゴミ箱へ移動"),
+                           QStringLiteral("(x) ゴミ箱を空にする"),
+                           QStringLiteral("(4) 選択項目を即、削除")}));
+    EXPECT_EQ(trashFiles(), QStringList{"a.txt"});
+
+    // Nothing selected, the trash holds an item: only showing and emptying act.
+    list().deselectAll();
+    w().saveListState();
+    m_responder.answer(QStringLiteral("(1) ゴミ箱表示"));
+    clickTrash(kControlKey);
+    EXPECT_EQ(m_responder.records.back().texts,
+              (QStringList{offWithNothing[0], offWithNothing[1],
+                           QStringLiteral("(3) ゴミ箱を空にする"), offWithNothing[3]}));
+    EXPECT_EQ(w().curBase, 1);
+    m_responder.answer(QStringLiteral("(3) ゴミ箱を空にする"));
+    m_responder.answer("OkButton");
+    clickTrash(kControlKey);
+    EXPECT_EQ(trashFiles(), QStringList{});
+}
+
+TEST_F(TrashCommands, DropsFromOutsideGoInTheTrashAndItsOwnItemsAreIgnored) {
+    m_tmp.folder("hd/elsewhere");
+    m_tmp.file("hd/elsewhere/dropped.txt", "d");
+    m_tmp.file("other/far.txt", "far");
+    const FolderItemPtr dropped = hd("elsewhere/dropped.txt");
+
+    setWriting(false);
+    w().TrashButton_DropObject({dropped});
+    EXPECT_TRUE(m_responder.records.empty());
+    EXPECT_TRUE(present(m_tmp.path() + "/hd/elsewhere/dropped.txt"));
+
+    setWriting(true);
+    m_responder.answer("OkButton");
+    w().TrashButton_DropObject({dropped, hd("elsewhere/dropped.txt")});
+    Shown shown = lastDialog();
+    EXPECT_EQ(shown.title, QStringLiteral("ゴミ箱への移動の確認"));
+    EXPECT_EQ(shown.contents, "dropped.txt\n"); // the same item twice counts once
+    EXPECT_EQ(shown.question, QStringLiteral("上記の項目をゴミ箱へ移動します。\r") + kReally);
+    EXPECT_EQ(trashFiles(), QStringList{"dropped.txt"});
+    EXPECT_EQ(pathLine("dropped.txt"), "Path=" + m_tmp.path() + "/hd/elsewhere/dropped.txt");
+
+    // The trash itself and what lies in it: nothing happens at all.
+    const size_t before = m_responder.records.size();
+    const FolderItemPtr files = hd("home/.local/share/Trash/files");
+    w().TrashButton_DropObject({files, hd("home/.local/share/Trash/files/dropped.txt"), nullptr});
+    EXPECT_EQ(m_responder.records.size(), before);
+    EXPECT_EQ(trashFiles(), QStringList{"dropped.txt"});
+
+    // From another volume: the move is refused, and the item keeps its name.
+    setReport(false);
+    m_tmp.file("other/dropped.txt", "other");
+    w().TrashButton_DropObject({other("dropped.txt"), other("far.txt")});
+    EXPECT_EQ(entries(m_other), (QStringList{"dropped.txt", "far.txt"}));
+    EXPECT_EQ(trashFiles(), QStringList{"dropped.txt"});
+    EXPECT_FALSE(w().nowDragging);
+}
