@@ -3,6 +3,8 @@
 #include "platform/gui/ContextualMenu.h"
 #include "platform/gui/PushButton.h"
 
+#include <unistd.h>
+
 namespace {
 
 const QString kReally = QStringLiteral("本当によろしいですか。");
@@ -74,6 +76,9 @@ TEST_F(TrashCommands, ANameClashInTheTrashGivesASuffixedNameAndTheOldPath) {
 
 TEST_F(TrashCommands, DirectDeletionAlwaysAsks) {
     setReport(false);
+    // A link inside goes as a link: what it points to stays.
+    m_tmp.file("hd/kept.txt", "kept");
+    ASSERT_EQ(::symlink((m_hd + "/kept.txt").constData(), (m_home + "/dir/link").constData()), 0);
     selectNames({"a.txt", "dir"});
     m_responder.answer("OkButton");
     clickTrash(kCommandKey | kOptionKey);
@@ -85,6 +90,7 @@ TEST_F(TrashCommands, DirectDeletionAlwaysAsks) {
     EXPECT_FALSE(present(m_home + "/dir"));
     EXPECT_FALSE(present(m_trash));
     EXPECT_EQ(names(), (QStringList{"b.txt"}));
+    EXPECT_TRUE(present(m_hd + "/kept.txt"));
 }
 
 TEST_F(TrashCommands, AReservedItemForcesTheQuestionWithItsWarning) {
@@ -158,6 +164,9 @@ TEST_F(TrashCommands, EmptyingAlwaysAsksAndLeavesFilesAndInfoEmpty) {
     EXPECT_TRUE(m_responder.records.empty());
 
     m_tmp.file("hd/home/._a.txt", "companion");
+    m_tmp.folder("hd/elsewhere");
+    m_tmp.file("hd/elsewhere/kept.txt", "kept");
+    ASSERT_EQ(::symlink((m_hd + "/elsewhere").constData(), (m_home + "/dir/link").constData()), 0);
     w().ResetFileListBox(nullptr, false);
     selectNames({"a.txt", "dir"});
     clickTrash(kCommandKey);
@@ -179,6 +188,7 @@ TEST_F(TrashCommands, EmptyingAlwaysAsksAndLeavesFilesAndInfoEmpty) {
     EXPECT_EQ(trashFiles(), QStringList{});
     EXPECT_EQ(trashInfo(), QStringList{});
     EXPECT_EQ(names(), (QStringList{"b.txt"}));
+    EXPECT_EQ(entries(m_hd + "/elsewhere"), QStringList{"kept.txt"});
 }
 
 TEST_F(TrashCommands, TheMenuOffersWhatCanBeDoneAndItsRowsAct) {
@@ -227,6 +237,7 @@ TEST_F(TrashCommands, DropsFromOutsideGoInTheTrashAndItsOwnItemsAreIgnored) {
     m_tmp.file("other/far.txt", "far");
     const FolderItemPtr dropped = hd("elsewhere/dropped.txt");
 
+    EXPECT_TRUE(w().TrashButton->acceptsFileDrops());
     setWriting(false);
     w().TrashButton_DropObject({dropped});
     EXPECT_TRUE(m_responder.records.empty());
