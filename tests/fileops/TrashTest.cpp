@@ -2,6 +2,7 @@
 #include "fileops/TrashWindowFixture.h"
 #include "platform/gui/ContextualMenu.h"
 #include "platform/gui/PushButton.h"
+#include "support/MountNamespace.h"
 
 #include <unistd.h>
 
@@ -267,4 +268,31 @@ TEST_F(TrashCommands, DropsFromOutsideGoInTheTrashAndItsOwnItemsAreIgnored) {
     EXPECT_EQ(entries(m_other), (QStringList{"dropped.txt", "far.txt"}));
     EXPECT_EQ(trashFiles(), QStringList{"dropped.txt"});
     EXPECT_FALSE(w().nowDragging);
+}
+
+// A read-only folder: moving into the trash and deleting are refused without a word,
+// the list still shows the items, and the trash keeps no info file for them.
+TEST_F(TrashCommands, RefusalsAreSilentAndLeaveNothingBehind) {
+    if (!MountNamespace::isInner())
+        return MountNamespace::runInner();
+    m_tmp.folder("hd/home/locked");
+    m_tmp.file("hd/home/locked/f.txt", "f");
+    m_tmp.file("hd/home/locked/._f.txt", "companion");
+    MountNamespace::ScopedReadOnlyBind readOnly(m_home + "/locked");
+    ASSERT_TRUE(readOnly.ok());
+    listFolder("home/locked");
+    setReport(false);
+    selectNames({"f.txt"});
+    clickTrash(kCommandKey);
+    EXPECT_TRUE(m_responder.records.empty());
+    EXPECT_EQ(entries(m_home + "/locked"), (QStringList{"._f.txt", "f.txt"}));
+    EXPECT_EQ(trashFiles(), QStringList{});
+    EXPECT_EQ(trashInfo(), QStringList{});
+
+    m_responder.answer("OkButton");
+    selectNames({"f.txt"});
+    clickTrash(kCommandKey | kOptionKey);
+    EXPECT_EQ(m_responder.records.size(), 1u); // the question, no report of the refusal
+    EXPECT_EQ(entries(m_home + "/locked"), (QStringList{"._f.txt", "f.txt"}));
+    EXPECT_EQ(names(), QStringList{"f.txt"});
 }

@@ -65,4 +65,24 @@ class ScopedMount {
     bool m_ok;
 };
 
+// A read-only view of a folder, bound over itself: same file system, but every change
+// through it is refused (EROFS), as on a locked disk.
+class ScopedReadOnlyBind {
+  public:
+    explicit ScopedReadOnlyBind(const QByteArray& folder)
+        : m_point(folder),
+          m_ok(::mount(folder.constData(), folder.constData(), nullptr, MS_BIND, nullptr) == 0) {
+        m_ok = m_ok && ::mount(nullptr, folder.constData(), nullptr,
+                               MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+    }
+    ~ScopedReadOnlyBind() { ::umount2(m_point.constData(), MNT_DETACH); }
+    ScopedReadOnlyBind(const ScopedReadOnlyBind&) = delete;
+    ScopedReadOnlyBind& operator=(const ScopedReadOnlyBind&) = delete;
+    bool ok() const { return m_ok; }
+
+  private:
+    QByteArray m_point;
+    bool m_ok;
+};
+
 } // namespace MountNamespace
