@@ -4,6 +4,10 @@
 #include "platform/gui/PushButton.h"
 #include "support/MountNamespace.h"
 
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <unistd.h>
 
 namespace {
@@ -268,6 +272,18 @@ TEST_F(TrashCommands, DropsFromOutsideGoInTheTrashAndItsOwnItemsAreIgnored) {
     EXPECT_EQ(entries(m_other), (QStringList{"dropped.txt", "far.txt"}));
     EXPECT_EQ(trashFiles(), QStringList{"dropped.txt"});
     EXPECT_FALSE(w().nowDragging);
+
+    // As another program drops it: file URLs onto the button's widget.
+    m_tmp.file("hd/elsewhere/url.txt", "u");
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(QFile::decodeName(m_hd + "/elsewhere/url.txt"))});
+    // Qt delivers a drop to the widget that accepted the drag's entry.
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w().TrashButton->widget(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w().TrashButton->widget(), &drop);
+    EXPECT_EQ(trashFiles(), (QStringList{"dropped.txt", "url.txt"}));
 }
 
 // A read-only folder: moving into the trash and deleting are refused without a word,

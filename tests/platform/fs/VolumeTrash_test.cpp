@@ -102,3 +102,15 @@ TEST_F(VolumeTrash, NothingIsMovedAcrossVolumes) {
     EXPECT_EQ(contents(m_other + "/theirs.txt"), "other");
     EXPECT_FALSE(present(m_home + "/.local"));
 }
+
+TEST_F(VolumeTrash, ATrashThatIsALinkIsNotMovedInto) {
+    if (!MountNamespace::isInner())
+        return MountNamespace::runInner();
+    m_tmp.folder("other/elsewhere");
+    const QByteArray own = m_other + "/.Trash-" + m_uid;
+    ASSERT_EQ(::symlink((m_other + "/elsewhere").constData(), own.constData()), 0);
+    m_tmp.file("other/x.txt", "x");
+    EXPECT_FALSE(trash(m_other + "/x.txt").ok());
+    EXPECT_EQ(contents(m_other + "/x.txt"), "x");
+    EXPECT_EQ(entries(m_other + "/elsewhere"), QStringList{});
+}
