@@ -210,6 +210,7 @@ TEST_F(TrashCommands, TheMenuOffersWhatCanBeDoneAndItsRowsAct) {
     EXPECT_EQ(m_responder.records.back().texts, offWithNothing);
     EXPECT_EQ(w().contextJob, QStringLiteral("trashProc"));
     EXPECT_TRUE(present(m_home + "/a.txt")); // an "x" row does nothing
+    EXPECT_FALSE(present(m_trash));          // and looking the trash up made none
 
     setWriting(true);
     selectNames({"a.txt"});
