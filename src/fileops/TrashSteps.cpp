@@ -65,7 +65,7 @@ void confirm(const QString& title, const QString& contents, const QString& quest
 }
 
 void moveToTrash(const FolderItemPtr& trash, const FolderItemPtr& item) {
-    if (!trash || !item || item->isVolumeRoot())
+    if (!trash || !item)
         return;
     QString name = item->name();
     // The item goes in under the free name at once: renaming it where it stands first

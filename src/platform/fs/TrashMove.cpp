@@ -92,7 +92,8 @@ Status moveIn(FolderItem& item, const FolderItem& filesFolder, const QString& na
     const QByteArray source = item.posixPath();
     const QByteArray name = NameCodec::toBytes(nameInTrash);
     struct stat st;
-    if (!FolderItemPaths::isValidName(name))
+    // A volume root would take the whole disk into its own trash.
+    if (!FolderItemPaths::isValidName(name) || item.isVolumeRoot())
         return Status::fail("trash", EINVAL);
     if (::lstat(source.constData(), &st) != 0)
         return Status::fail("lstat");

@@ -174,6 +174,8 @@ TEST_F(HomeTrash, FailedMovesLeaveNothingBehind) {
     FolderItemPtr gone = hd("home/gone.txt");
     EXPECT_FALSE(Trash::moveIn(*gone, *files, QStringLiteral("gone.txt")).ok());
     EXPECT_FALSE(Trash::moveIn(*d, *files, QStringLiteral("../d.txt")).ok());
+    EXPECT_FALSE(Trash::moveIn(*hd(), *files, QStringLiteral("HD")).ok());
+    EXPECT_TRUE(present(m_hd));
     EXPECT_TRUE(present(m_home + "/d.txt"));
     EXPECT_EQ(entries(m_homeTrash + "/files"), (QStringList{"._c.txt", "other.txt"}));
     EXPECT_EQ(entries(m_homeTrash + "/info"), QStringList{"other.txt.trashinfo"});
