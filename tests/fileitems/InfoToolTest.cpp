@@ -1,4 +1,8 @@
+#include "platform/fs/DeleteTree.h"
 #include "platform/fs/FolderItem.h"
+#include "platform/fs/Volumes.h"
+#include "platform/fs/MacAliasBytes.h"
+#include "support/MountNamespace.h"
 #include "support/TempDir.h"
 
 #include <QCoreApplication>
@@ -12,6 +16,7 @@
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <climits>
 #include <unistd.h>
 
 extern char** environ;
@@ -251,10 +256,89 @@ TEST_F(InfoTool, ReportsARefusedChangeAndGoesOn)
             GTEST_SKIP() << "cannot mark files immutable here";
         const RunResult run = runInfo(m_tmp, {"--hide", locked, free});
         EXPECT_EQ(run.exitCode, 1);
-        EXPECT_EQ(run.err, locked + ": refused\n");
+        EXPECT_EQ(run.err, locked + ": permission denied\n");
         ASSERT_EQ(run.lines().size(), 2);
         EXPECT_TRUE(run.lines()[0].endsWith("\tvisible\tfile"));
         EXPECT_TRUE(run.lines()[1].endsWith("\tinvisible\tfile"));
     }
     EXPECT_FALSE(QFile::exists(QFile::decodeName(m_tmp / "Locked/._doc")));
+}
+
+// Builds folders "d/d/d/..." through descriptors, deeper than a path may name, with a
+// file at the bottom; returns the path that names it.
+static QByteArray deepFile(const QByteArray& top, int levels)
+{
+    QByteArray path = top;
+    int fd = ::open(top.constData(), O_RDONLY | O_DIRECTORY);
+    for (int i = 0; i < levels && fd >= 0; ++i) {
+        ::mkdirat(fd, "d", 0755);
+        const int next = ::openat(fd, "d", O_RDONLY | O_DIRECTORY);
+        ::close(fd);
+        fd = next;
+        path += "/d";
+    }
+    if (fd >= 0) {
+        ::close(::openat(fd, "leaf", O_WRONLY | O_CREAT, 0644));
+        ::close(fd);
+    }
+    return path + "/leaf";
+}
+
+TEST(InfoToolErrors, ErrorsSayWhy)
+{
+    CS_IN_MOUNT_NAMESPACE();
+    TempDir tmp;
+    const QByteArray writable = tmp.folder("rw");
+    const QByteArray readOnly = tmp.folder("ro");
+    MountNamespace::Mount disk, view;
+    ASSERT_TRUE(disk.tmpfs(writable, "size=1m"));
+    ASSERT_TRUE(view.bind(writable, readOnly, true));
+    tmp.file("rw/doc", "x");
+    const QByteArray damaged = tmp.file("damaged");
+    ASSERT_TRUE(setXattr(damaged, "user.com.apple.FinderInfo", QByteArray(31, 'T')));
+    const QByteArray tooDeep = deepFile(tmp.path(), PATH_MAX / 2 + 10);
+    const struct {
+        QByteArray path;
+        const char* reason;
+    } cases[] = {
+        {readOnly + "/doc", "read-only file system"},
+        {damaged, "Finder information unreadable (damaged container)"},
+        {tmp / QByteArray(256, 'n'), "name too long"},
+        {tooDeep, "name too long"},
+        {tmp / "gone", "no such item"},
+    };
+    for (const auto& c : cases) {
+        const RunResult run = runInfo(tmp, {"--hide", c.path});
+        EXPECT_EQ(run.exitCode, 1) << c.reason;
+        EXPECT_EQ(run.err, c.path + ": " + c.reason + "\n");
+    }
+    EXPECT_EQ(getXattr(damaged, "user.com.apple.FinderInfo"), QByteArray(31, 'T'));
+    EXPECT_FALSE(QFile::exists(QFile::decodeName(tmp / "._damaged")));
+    EXPECT_TRUE(DeleteTree::remove(tmp / "d")); // deeper than the temporary folder's cleanup reaches
+}
+
+// An alias file as the Finder makes it (alias flag, zero codes, bookmark data in the data
+// fork) shows as an alias with its target's codes, as a link does.
+TEST_F(InfoTool, FinderAliasFilesShowAsAliasesOfTheirTargets)
+{
+    const QByteArray target = m_tmp.folder("Sub");
+    const auto volume = Volumes::forPath(target);
+    ASSERT_TRUE(volume);
+    QList<QByteArray> names;
+    for (const QByteArray& name : target.split('/'))
+        if (!name.isEmpty())
+            names.append(name);
+    const QByteArray alias = m_tmp.file(
+        "Sub alias", MacAliasBytes::bookmark(names, volume->mountPoint, volume->name.toUtf8()));
+    QByteArray info(32, '\0');
+    info[8] = char(0x80);
+    ASSERT_TRUE(setXattr(alias, "user.com.apple.FinderInfo", info));
+
+    const RunResult run = runInfo(m_tmp, {alias});
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    const QList<QByteArray> fields = run.lines().value(0).split('\t');
+    ASSERT_EQ(fields.size(), 9);
+    EXPECT_EQ(fields[5], "MACS");
+    EXPECT_EQ(fields[6], "fdrp");
+    EXPECT_EQ(fields[8], "alias");
 }

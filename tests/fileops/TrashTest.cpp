@@ -290,13 +290,12 @@ TEST_F(TrashCommands, DropsFromOutsideGoInTheTrashAndItsOwnItemsAreIgnored) {
 // A read-only folder: moving into the trash and deleting are refused without a word,
 // the list still shows the items, and the trash keeps no info file for them.
 TEST_F(TrashCommands, RefusalsAreSilentAndLeaveNothingBehind) {
-    if (!MountNamespace::isInner())
-        return MountNamespace::runInner();
+    CS_IN_MOUNT_NAMESPACE();
     m_tmp.folder("hd/home/locked");
     m_tmp.file("hd/home/locked/f.txt", "f");
     m_tmp.file("hd/home/locked/._f.txt", "companion");
-    MountNamespace::ScopedReadOnlyBind readOnly(m_home + "/locked");
-    ASSERT_TRUE(readOnly.ok());
+    MountNamespace::Mount readOnly;
+    ASSERT_TRUE(readOnly.bind(m_home + "/locked", m_home + "/locked", true));
     listFolder("home/locked");
     setReport(false);
     selectNames({"f.txt"});

@@ -1,88 +1,94 @@
 #pragma once
 
-#include <QByteArray>
+#include "support/TempDir.h"
+
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <unistd.h>
 
-// Mounting needs a private mount namespace, so that nothing outside the test sees the
-// mounts. A test starts its own program again inside one (unshare), running only itself,
-// and checks the inner run's result:
-//
-//     if (!MountNamespace::isInner()) { MountNamespace::runInner(); return; }
-//     ... mount and test ...
+// Tests that mount run inside a private mount namespace, so that nothing outside sees
+// their mounts: the test starts this program again under unshare for itself alone, and
+// the inner run does the work.
 namespace MountNamespace {
 
-constexpr char kInnerVariable[] = "CLOAKSWITCH_IN_MOUNT_NAMESPACE";
+constexpr char kInner[] = "CLOAKSWITCH_IN_MOUNT_NAMESPACE";
 
-inline bool isInner() {
-    return !qgetenv(kInnerVariable).isEmpty();
+inline bool inside() {
+    return !qgetenv(kInner).isEmpty();
 }
 
-// Runs the current test (or the tests the filter names) inside a new namespace.
-inline void runInner(QString filter = {}) {
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "mounting needs root";
-    if (filter.isEmpty()) {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        filter = QString::fromLatin1(test->test_suite_name()) + QLatin1Char('.') +
-                 QString::fromLatin1(test->name());
-    }
+inline void runCurrentTestInside() {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const QString filter =
+        QStringLiteral("--gtest_filter=%1.%2").arg(test->test_suite_name(), test->name());
     QProcess inner;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QString::fromLatin1(kInnerVariable), QStringLiteral("1"));
+    env.insert(kInner, "1");
     inner.setProcessEnvironment(env);
-    inner.start(QStringLiteral("unshare"),
-                {QStringLiteral("--mount"), QStringLiteral("--propagation"),
-                 QStringLiteral("private"), QCoreApplication::applicationFilePath(),
-                 QStringLiteral("--gtest_filter=") + filter});
-    ASSERT_TRUE(inner.waitForFinished(60000));
-    const QByteArray out = inner.readAllStandardOutput() + inner.readAllStandardError();
-    EXPECT_EQ(inner.exitCode(), 0) << out.constData();
-    // A filter that matched nothing would pass without testing anything.
-    EXPECT_TRUE(out.contains("[  PASSED  ] 1 test") || !filter.contains(QLatin1Char('.')))
-        << out.constData();
+    inner.start("unshare", {"--mount", "--propagation", "private",
+                            QCoreApplication::applicationFilePath(), filter});
+    ASSERT_TRUE(inner.waitForFinished(300000));
+    EXPECT_EQ(inner.exitCode(), 0)
+        << inner.readAllStandardOutput().constData() << inner.readAllStandardError().constData();
 }
 
-// A file system mounted for the test and unmounted when it ends.
-class ScopedMount {
+// A mount that goes when the guard does (before the temporary folder holding it).
+class Mount {
   public:
-    ScopedMount(const QByteArray& point, const char* type, const char* options)
-        : m_point(point),
-          m_ok(::mount("cloakswitch-test", point.constData(), type, 0, options) == 0) {}
-    ~ScopedMount() {
-        if (m_ok)
+    Mount() = default;
+    ~Mount() {
+        if (!m_point.isEmpty())
             ::umount2(m_point.constData(), MNT_DETACH);
     }
-    ScopedMount(const ScopedMount&) = delete;
-    ScopedMount& operator=(const ScopedMount&) = delete;
-    bool ok() const { return m_ok; }
+    Mount(const Mount&) = delete;
+    Mount& operator=(const Mount&) = delete;
 
-  private:
-    QByteArray m_point;
-    bool m_ok;
-};
-
-// A read-only view of a folder, bound over itself: same file system, but every change
-// through it is refused (EROFS), as on a locked disk.
-class ScopedReadOnlyBind {
-  public:
-    explicit ScopedReadOnlyBind(const QByteArray& folder)
-        : m_point(folder),
-          m_ok(::mount(folder.constData(), folder.constData(), nullptr, MS_BIND, nullptr) == 0) {
-        m_ok = m_ok && ::mount(nullptr, folder.constData(), nullptr,
-                               MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+    bool tmpfs(const QByteArray& point, const QByteArray& options) {
+        return done(point, ::mount("cstest", point.constData(), "tmpfs", 0, options.constData()));
     }
-    ~ScopedReadOnlyBind() { ::umount2(m_point.constData(), MNT_DETACH); }
-    ScopedReadOnlyBind(const ScopedReadOnlyBind&) = delete;
-    ScopedReadOnlyBind& operator=(const ScopedReadOnlyBind&) = delete;
-    bool ok() const { return m_ok; }
+    bool bind(const QByteArray& from, const QByteArray& point, bool readOnly = false) {
+        if (!done(point, ::mount(from.constData(), point.constData(), nullptr, MS_BIND, nullptr)))
+            return false;
+        return !readOnly || ::mount(nullptr, point.constData(), nullptr,
+                                    MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+    }
+    // A small ext4 file system made in an image file beside the mount point: the one
+    // where immutable and append-only flags are sure to work.
+    bool ext4(const QByteArray& image, const QByteArray& point) {
+        const int fd = ::open(image.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const bool sized = fd >= 0 && ::ftruncate(fd, 16 << 20) == 0;
+        if (fd >= 0)
+            ::close(fd);
+        if (!sized)
+            return false;
+        if (QProcess::execute("mkfs.ext4", {"-q", "-F", QFile::decodeName(image)}) != 0)
+            return false;
+        return done(point, QProcess::execute("mount", {"-o", "loop", QFile::decodeName(image),
+                                                       QFile::decodeName(point)}));
+    }
 
   private:
+    bool done(const QByteArray& point, int rc) {
+        if (rc == 0)
+            m_point = point;
+        return rc == 0;
+    }
     QByteArray m_point;
-    bool m_ok;
 };
 
 } // namespace MountNamespace
+
+// Runs the rest of the test body inside a private mount namespace.
+#define CS_IN_MOUNT_NAMESPACE()                                                                    \
+    do {                                                                                           \
+        if (!MountNamespace::inside()) {                                                           \
+            if (::geteuid() != 0)                                                                  \
+                GTEST_SKIP() << "mounting needs root";                                             \
+            MountNamespace::runCurrentTestInside();                                                \
+            return;                                                                                \
+        }                                                                                          \
+    } while (false)

@@ -1,31 +1,41 @@
 #include "InfoCommand.h"
 
 #include "InfoLine.h"
+#include "platform/fs/ErrorText.h"
 #include "platform/fs/FolderItem.h"
+
+#include <cerrno>
 
 #include <vector>
 
 namespace {
 
-bool applyChanges(const InfoOptions& options, FolderItem& item)
+void keepFirst(Status& first, const Status& next)
+{
+    if (first.ok() && !next.ok())
+        first = next;
+}
+
+// Every requested change is tried; the first refusal is the one reported.
+Status applyChanges(const InfoOptions& options, FolderItem& item)
 {
     using V = InfoOptions::Visibility;
-    bool ok = true;
+    Status result = success();
     if (options.visibility != V::Keep) {
         const bool visible = options.visibility == V::Flip ? !item.visible()
                                                            : options.visibility == V::Show;
-        ok = item.setVisible(visible).ok() && ok;
+        keepFirst(result, item.setVisible(visible));
     }
     if (options.creator)
-        ok = item.setCreatorCode(*options.creator).ok() && ok;
+        keepFirst(result, item.setCreatorCode(*options.creator));
     if (options.type)
-        ok = item.setTypeCode(*options.type).ok() && ok;
-    return ok;
+        keepFirst(result, item.setTypeCode(*options.type));
+    return result;
 }
 
-void report(FILE* err, const QByteArray& path, const char* what)
+void report(FILE* err, const QByteArray& path, const QByteArray& what)
 {
-    std::fprintf(err, "%s: %s\n", path.constData(), what);
+    std::fprintf(err, "%s: %s\n", path.constData(), what.constData());
 }
 
 } // namespace
@@ -36,13 +46,14 @@ int runInfoCommand(const InfoOptions& options, FILE* out, FILE* err)
     std::vector<FolderItemPtr> found;
     for (const QByteArray& path : options.paths) {
         const FolderItemPtr item = FolderItem::fromPosixPath(path);
-        if (!item || !item->exists()) {
-            report(err, path, "no such item");
+        const Status present = item ? item->checkExists() : Status::fail("lstat", ENOENT);
+        if (!present) {
+            report(err, path, ErrorText::reason(present.error()));
             status = 1;
             continue;
         }
-        if (!applyChanges(options, *item)) {
-            report(err, path, "refused");
+        if (const Status changed = applyChanges(options, *item); !changed) {
+            report(err, path, ErrorText::reason(changed.error()));
             status = 1;
         }
         item->refresh();

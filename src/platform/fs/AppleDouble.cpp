@@ -125,6 +125,12 @@ qint64 AppleDouble::resourceForkLength() const
     return !fork || resourceForkEmpty(*fork) ? 0 : qint64(fork->length);
 }
 
+QByteArray AppleDouble::resourceFork() const
+{
+    const Entry* fork = find(kResourceForkId);
+    return fork ? m_bytes.mid(fork->offset, fork->length) : QByteArray();
+}
+
 // An "ATTR" block with no attributes, or zeros, is empty; anything else after the 32
 // bytes is kept as something that must not be thrown away.
 bool AppleDouble::attributesEmpty(const Entry& finder) const
@@ -141,9 +147,16 @@ bool AppleDouble::attributesEmpty(const Entry& finder) const
 
 bool AppleDouble::holdsNothing() const
 {
+    return holdsNothingWith(finderInfo());
+}
+
+bool AppleDouble::holdsNothingWith(const FinderInfo& info) const
+{
+    if (!info.isZero())
+        return false;
     for (const Entry& e : m_entries) {
         if (e.id == kFinderInfoId) {
-            if (!finderInfo().isZero() || !attributesEmpty(e))
+            if (!attributesEmpty(e))
                 return false;
         } else if (e.id == kResourceForkId) {
             if (!resourceForkEmpty(e))
@@ -174,7 +187,14 @@ QByteArray AppleDouble::rebuiltWith(const FinderInfo& info) const
         const bool aFork = a.id == kResourceForkId, bFork = b.id == kResourceForkId;
         return aFork != bFork ? bFork : a.offset < b.offset;
     });
-    const int count = int(others.size()) + 1;
+    const qint64 count = qint64(others.size()) + 1;
+    qint64 total = kHeaderSize + count * kEntrySize + 32;
+    for (const Entry& e : others)
+        total += e.length;
+    // The count is 16 bits and offsets 32: a table that overflowed would read back as a
+    // file with fewer entries, or none, and lose the rest.
+    if (count > 0xFFFF || total > qint64(UINT32_MAX))
+        return {};
     QByteArray out = m_bytes.left(kHeaderSize);
     write16(out, 24, uint16_t(count));
     qint64 at = kHeaderSize + qint64(count) * kEntrySize;

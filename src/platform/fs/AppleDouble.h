@@ -38,11 +38,15 @@ public:
     qint64 finderInfoOffset() const; // -1 without a Finder information entry
     FinderInfo finderInfo() const; // zero without a Finder information entry
     qint64 resourceForkLength() const; // 0 for none and for the blank fork macOS pads with
+    QByteArray resourceFork() const;   // the fork's bytes, empty for none
     // True when nothing would be lost by removing the file: zero Finder information, no
     // resources, no other attributes or entries.
     bool holdsNothing() const;
+    // The same, judged as if the Finder information were already info.
+    bool holdsNothingWith(const FinderInfo& info) const;
     // The whole file with the Finder information replaced: only its 32 bytes change when
-    // the entry exists; otherwise the file is laid out anew with the entry first.
+    // the entry exists; otherwise the file is laid out anew with the entry first. Empty
+    // when the new layout cannot be written down (a full entry table, offsets past 4 GB).
     QByteArray withFinderInfo(const FinderInfo& info) const;
 
 private:

@@ -1,8 +1,9 @@
 #include "platform/fs/CompanionFile.h"
 
+#include "platform/fs/ReplaceFile.h"
+
 #include <cerrno>
 #include <fcntl.h>
-#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -109,16 +110,12 @@ Status patch(const QByteArray& path, qint64 offset, const QByteArray& bytes)
 }
 
 // Creates a file that did not exist; a failure after creating it removes it again.
-static Status writeNew(const QByteArray& path, const QByteArray& bytes,
-                       std::optional<mode_t> keepMode)
+static Status writeNew(const QByteArray& path, const QByteArray& bytes)
 {
-    Fd fd(::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | kOpenFlags,
-                 keepMode.value_or(0644)));
+    Fd fd(::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | kOpenFlags, 0644));
     if (!fd.ok())
         return Status::fail("open");
     Status s = writeAll(fd.get(), bytes, 0);
-    if (s.ok() && keepMode && ::fchmod(fd.get(), *keepMode) != 0)
-        s = Status::fail("fchmod");
     if (s.ok())
         s = closeChecked(fd);
     if (!s)
@@ -131,22 +128,12 @@ Status replace(const QByteArray& path, const QByteArray& bytes)
     struct stat st {};
     if (::lstat(path.constData(), &st) != 0)
         return Status::fail("lstat");
-    if (!S_ISREG(st.st_mode))
-        return Status::fail("open", EINVAL);
-    const QByteArray temp = path + ".cloakswitch-" + QByteArray::number(::getpid());
-    if (Status s = writeNew(temp, bytes, st.st_mode & 07777); !s)
-        return s;
-    if (::rename(temp.constData(), path.constData()) != 0) {
-        Status failed = Status::fail("rename");
-        ::unlink(temp.constData());
-        return failed;
-    }
-    return success();
+    return ReplaceFile::write(path, bytes, {.sync = false, .requireRegular = true});
 }
 
 Status create(const QByteArray& path, const QByteArray& bytes)
 {
-    return writeNew(path, bytes, std::nullopt);
+    return writeNew(path, bytes);
 }
 
 Status remove(const QByteArray& path)

@@ -15,7 +15,8 @@ Result<QByteArray> read(const QByteArray& path);
 // Overwrites bytes in place, so that nothing else in the file (nor its inode) changes.
 Status patch(const QByteArray& path, qint64 offset, const QByteArray& bytes);
 // Writes a whole new content under a temporary name and renames it into place, keeping
-// the old file's permissions; a crash leaves the old file or the new one, never half.
+// the old file's mode, owner and attributes; a crash leaves the old file or the new one,
+// never half.
 Status replace(const QByteArray& path, const QByteArray& bytes);
 Status create(const QByteArray& path, const QByteArray& bytes); // never over an existing file
 Status remove(const QByteArray& path);

@@ -7,6 +7,7 @@
 #include "platform/fs/Xattr.h"
 
 #include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 
@@ -22,32 +23,64 @@ struct Location {
     std::optional<AppleDouble> companion;
     bool companionUnreadable = false;
     bool acceptsUserAttributes = true;
+    // A Finder information attribute stands but does not hold 32 bytes: unreadable, and
+    // never to be replaced by fresh bytes that would lose its type and creator.
+    bool damaged = false;
+    // The attributes could be neither listed nor asked for by name: what a write would
+    // replace is unknown.
+    std::optional<SysError> unknown;
     qint64 resourceForkSize = 0;
 };
 
-// Reads an attribute that the listing named; a fixed-size one of the wrong size is
-// treated as absent.
+// The attributes this store reads, asked for by name when the listing fails.
+const char* const kKnownNames[] = {kUserFinderInfo, kHfsPlusFinderInfo,
+                                   NetatalkMetadata::kAttributeName, AfpInfo::kAttributeName,
+                                   kUserResourceFork};
+
+// Reads a container attribute that the listing named; its parser judges the bytes.
 std::optional<QByteArray> attribute(const QByteArray& path, const QList<QByteArray>& names,
-                                    const char* name, qsizetype requiredSize = -1)
+                                    const char* name)
 {
     if (!names.contains(QByteArray(name)))
         return std::nullopt;
     auto value = Xattr::get(path, name);
-    if (!value || (requiredSize >= 0 && value.value().size() != requiredSize))
+    if (!value)
         return std::nullopt;
     return value.value();
+}
+
+// The 32-byte Finder information attribute, when the listing names it; a value of
+// another size marks the location damaged (and the search goes on down the order).
+std::optional<FinderInfo> finderInfoAttribute(const QByteArray& path,
+                                              const QList<QByteArray>& names, const char* name,
+                                              Location& loc)
+{
+    if (!names.contains(QByteArray(name)))
+        return std::nullopt;
+    auto value = Xattr::get(path, name);
+    if (!value) {
+        if (!Xattr::isAbsent(value.error()))
+            loc.unknown = value.error();
+        return std::nullopt;
+    }
+    if (value.value().size() != 32) {
+        loc.damaged = true;
+        return std::nullopt;
+    }
+    return FinderInfo::fromBytes(value.value());
 }
 
 void locateInAttributes(const QByteArray& path, const QList<QByteArray>& names,
                         const FinderInfoHints& hints, Location& loc)
 {
-    if (auto raw = attribute(path, names, kUserFinderInfo, 32)) {
+    if (auto info = finderInfoAttribute(path, names, kUserFinderInfo, loc)) {
         loc.source = FinderInfoSource::UserXattr;
-        loc.info = FinderInfo::fromBytes(*raw);
-    } else if (auto raw = hints.onHfsPlus ? attribute(path, names, kHfsPlusFinderInfo, 32)
-                                          : std::nullopt) {
+        loc.info = *info;
+    } else if (auto info = hints.onHfsPlus
+                               ? finderInfoAttribute(path, names, kHfsPlusFinderInfo, loc)
+                               : std::nullopt) {
         loc.source = FinderInfoSource::HfsPlusXattr;
-        loc.info = FinderInfo::fromBytes(*raw);
+        loc.info = *info;
     } else if (auto raw = attribute(path, names, NetatalkMetadata::kAttributeName);
                raw && NetatalkMetadata::read(*raw)) {
         loc.source = FinderInfoSource::Netatalk;
@@ -84,6 +117,19 @@ void locateInCompanion(const QByteArray& path, bool needForkSize, Location& loc)
         loc.resourceForkSize = loc.companion->resourceForkLength();
 }
 
+QList<QByteArray> namesByAsking(const QByteArray& path, Location& loc)
+{
+    QList<QByteArray> names;
+    for (const char* name : kKnownNames) {
+        auto size = Xattr::size(path, name);
+        if (size)
+            names.append(QByteArray(name));
+        else if (!Xattr::isAbsent(size.error()) && !Xattr::isUnsupported(size.error()))
+            loc.unknown = size.error(); // ("osx." names exist on hfsplus alone)
+    }
+    return names;
+}
+
 // One llistxattr tells which attributes exist; only those are read, and the companion
 // is opened only when it may exist and still has something to tell.
 Result<Location> locate(const QByteArray& path, const FinderInfoHints& hints)
@@ -96,6 +142,10 @@ Result<Location> locate(const QByteArray& path, const FinderInfoHints& hints)
         return listed.error();
     } else if (Xattr::isUnsupported(listed.error())) {
         loc.acceptsUserAttributes = false;
+    } else {
+        // Too many names to list (E2BIG) or another failure: that says nothing about the
+        // few attributes that matter here.
+        names = namesByAsking(path, loc);
     }
     if (hints.isSymlink)
         loc.acceptsUserAttributes = false;
@@ -130,8 +180,11 @@ Status writeExistingCompanion(const QByteArray& companion, const AppleDouble& ad
                               const FinderInfo& info)
 {
     const QByteArray next = ad.withFinderInfo(info);
-    auto parsed = AppleDouble::parse(next);
-    if (parsed && parsed->holdsNothing())
+    if (next.isEmpty())
+        return Status::fail("AppleDouble", EOVERFLOW);
+    // Judged on the file as it was read, not on the rebuilt bytes: a rebuild that lost
+    // entries must never make the companion look empty.
+    if (ad.holdsNothingWith(info))
         return CompanionFile::remove(companion);
     if (ad.hasFinderInfo())
         return CompanionFile::patch(companion, ad.finderInfoOffset(), info.toBytes());
@@ -150,13 +203,19 @@ Status writeCompanion(const QByteArray& path, const Location& loc, const FinderI
     return CompanionFile::create(companion, AppleDouble::fresh(info));
 }
 
+mode_t itemKind(const QByteArray& path)
+{
+    struct stat st;
+    return ::lstat(path.constData(), &st) == 0 ? st.st_mode & S_IFMT : 0;
+}
+
 // Nowhere holds information yet: the user attribute when the item takes one, else the
 // companion. A refusal is final, so a read-only or forbidden item never grows a "._X".
 Status writeNew(const QByteArray& path, const Location& loc, const FinderInfo& info)
 {
     if (loc.acceptsUserAttributes) {
         Status set = writeUserAttribute(path, info);
-        if (set.ok() || !Xattr::isUnsupported(set.error()))
+        if (set.ok() || !Xattr::isUnsupported(set.error(), itemKind(path)))
             return set;
     }
     return writeCompanion(path, loc, info);
@@ -188,6 +247,11 @@ Status update(const QByteArray& posixPath, const std::function<void(FinderInfo&)
     if (!found)
         return found.error();
     const Location& loc = found.value();
+    // With nothing readable found, the write would go to the damaged attribute itself.
+    if (loc.damaged && loc.source == FinderInfoSource::None)
+        return Status::fail("finder info", EBADMSG);
+    if (loc.unknown)
+        return *loc.unknown;
     FinderInfo next = loc.info;
     change(next);
     if (next.bytes == loc.info.bytes)
@@ -209,6 +273,18 @@ Status update(const QByteArray& posixPath, const std::function<void(FinderInfo&)
         break;
     }
     return writeNew(posixPath, loc, next);
+}
+
+QByteArray resourceFork(const QByteArray& posixPath, const FinderInfoHints& hints)
+{
+    auto size = Xattr::size(posixPath, kUserResourceFork);
+    if (size && size.value() <= CompanionFile::kMaxSize)
+        return Xattr::get(posixPath, kUserResourceFork).valueOr({});
+    if (size || !hints.companionExists.value_or(true))
+        return {};
+    auto bytes = CompanionFile::read(companionPath(posixPath));
+    const auto companion = bytes ? AppleDouble::parse(bytes.value()) : std::nullopt;
+    return companion ? companion->resourceFork() : QByteArray();
 }
 
 QByteArray companionPath(const QByteArray& posixPath)

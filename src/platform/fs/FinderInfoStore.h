@@ -35,6 +35,10 @@ FinderInfoRead read(const QByteArray& posixPath, const FinderInfoHints& hints = 
 Status update(const QByteArray& posixPath, const std::function<void(FinderInfo&)>& change,
               const FinderInfoHints& hints = {});
 
+// The resource fork's bytes, from the user attribute or the companion; empty for none
+// and for one too large to be worth reading.
+QByteArray resourceFork(const QByteArray& posixPath, const FinderInfoHints& hints = {});
+
 QByteArray companionPath(const QByteArray& posixPath); // "dir/._name"
 
 } // namespace FinderInfoStore

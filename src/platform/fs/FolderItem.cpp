@@ -4,13 +4,13 @@
 #include "platform/fs/NameCodec.h"
 #include "platform/fs/Volumes.h"
 
-#include <QDir>
-#include <QFile>
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -33,6 +33,18 @@ QByteArray lexicallyNormal(const QByteArray& absolute) {
         kept.append(part);
     }
     return "/" + kept.join('/');
+}
+
+// The working folder as the kernel has it: decoding it to text and back would change
+// names that are not UTF-8 into other names.
+QByteArray workingFolder() {
+    std::vector<char> buf(PATH_MAX);
+    while (!::getcwd(buf.data(), buf.size())) {
+        if (errno != ERANGE)
+            return {};
+        buf.resize(buf.size() * 2);
+    }
+    return QByteArray(buf.data());
 }
 
 } // namespace
@@ -66,12 +78,19 @@ FolderItemPtr FolderItem::fromPosixPath(const QByteArray& path) {
     if (path.isEmpty() || path.contains('\0'))
         return nullptr;
     QByteArray absolute = path;
-    if (!absolute.startsWith('/'))
-        absolute = FolderItemPaths::join(QFile::encodeName(QDir::currentPath()), path);
+    if (!absolute.startsWith('/')) {
+        const QByteArray cwd = workingFolder();
+        if (cwd.isEmpty())
+            return nullptr;
+        absolute = FolderItemPaths::join(cwd, path);
+    }
+    char buf[PATH_MAX];
+    // As for the kernel, "link/" names the folder the link points to.
+    if (absolute.size() > 1 && absolute.endsWith('/') && ::realpath(absolute.constData(), buf))
+        return std::make_shared<FolderItem>(QByteArray(buf));
     while (absolute.size() > 1 && absolute.endsWith('/'))
         absolute.chop(1);
     const QByteArray name = FolderItemPaths::lastName(absolute);
-    char buf[PATH_MAX];
     // A last "." or ".." names a folder that only realpath can find through links.
     if (name.isEmpty() || name == "." || name == "..") {
         const bool real = ::realpath(absolute.constData(), buf);
@@ -170,6 +189,11 @@ bool FolderItem::exists() const {
     return ::lstat(m_path.constData(), &st) == 0;
 }
 
+Status FolderItem::checkExists() const {
+    struct stat st;
+    return ::lstat(m_path.constData(), &st) == 0 ? success() : Status::fail("lstat");
+}
+
 bool FolderItem::isFolder() const {
     return S_ISDIR(status().mode);
 }
@@ -186,10 +210,10 @@ bool FolderItem::isAlias() const {
 
 FolderItemPtr FolderItem::resolved() const {
     auto self = std::const_pointer_cast<FolderItem>(shared_from_this());
-    if (!isSymlink())
-        // FIXME: a Mac alias file keeps its target in an alias record; until that record is
-        // read, such an alias resolves to itself, which callers treat as unresolvable.
-        return self;
+    if (!isSymlink()) {
+        const auto target = isAlias() ? macAliasTarget() : nullptr;
+        return target ? target : self;
+    }
     char buf[PATH_MAX];
     if (!::realpath(m_path.constData(), buf))
         return self;

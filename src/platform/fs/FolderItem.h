@@ -27,7 +27,8 @@ using FolderItemPtr = std::shared_ptr<FolderItem>;
 class FolderItem : public std::enable_shared_from_this<FolderItem> {
   public:
     // Canonicalises the folder part (realpath of the parent; the last component is kept as
-    // it is, so a link stays a link). Relative paths are taken from the working folder.
+    // it is, so a link stays a link, unless a trailing "/" asks for what it names).
+    // Relative paths are taken from the working folder's own bytes.
     static FolderItemPtr fromPosixPath(const QByteArray& path);
     // An absolute colon path ("Volume:a:b:"); no item when no volume has that name.
     static FolderItemPtr fromAbsolutePath(const QString& colonPath);
@@ -50,6 +51,7 @@ class FolderItem : public std::enable_shared_from_this<FolderItem> {
 
     // --- kind
     bool exists() const;   // lstat succeeds, asked afresh every time
+    Status checkExists() const; // the same, with the reason when it does not
     bool isFolder() const; // a directory, not through a link
     bool isSymlink() const;
     bool isAlias() const;           // a link, or the Finder alias flag
@@ -83,7 +85,9 @@ class FolderItem : public std::enable_shared_from_this<FolderItem> {
     Status createAsFolder();
     Status deleteItem(); // removes a tree, never following links; "._X" goes along
     Result<QString> readText() const;
-    Status writeText(const QString& text); // UTF-8, temporary file renamed into place
+    // UTF-8, temporary file renamed into place; through a link, the file it names is
+    // replaced, keeping its mode, owner and user attributes.
+    Status writeText(const QString& text);
 
     void refresh(); // forget the kept status and Finder information
 
@@ -100,6 +104,7 @@ class FolderItem : public std::enable_shared_from_this<FolderItem> {
     Status setCode(const QByteArray& code, bool isType);
     Status relocate(const QByteArray& folder, const QString& newName);
     FolderItemPtr lookUp(const QString& nameOrPath) const;
+    FolderItemPtr macAliasTarget() const; // none when the record does not resolve
     // The item's volume, looked up again only when the volume list changed: rows ask
     // for it constantly.
     const Volume* volume() const;

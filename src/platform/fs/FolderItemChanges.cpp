@@ -3,12 +3,11 @@
 #include "platform/fs/DeleteTree.h"
 #include "platform/fs/FolderItemSnapshot.h"
 #include "platform/fs/NameCodec.h"
+#include "platform/fs/ReplaceFile.h"
 #include "platform/fs/Trash.h"
 #include "platform/fs/UniqueFd.h"
 
-#include <atomic>
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,6 +33,11 @@ Status renameNoReplace(const QByteArray& from, const QByteArray& to) {
 
 } // namespace
 
+bool FolderItemPaths::isCompanionFile(const QByteArray& path) {
+    struct stat st;
+    return ::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
 Status FolderItem::rename(const QString& newName) {
     return relocate(FolderItemPaths::folderOf(m_path), newName);
 }
@@ -53,7 +57,8 @@ Status FolderItem::relocate(const QByteArray& folder, const QString& newName) {
     const QByteArray target = FolderItemPaths::join(folder, name);
     const QByteArray companion = FolderItemPaths::join(oldFolder, "._" + oldName);
     const QByteArray newCompanion = FolderItemPaths::join(folder, "._" + name);
-    const bool withCompanion = !FolderItemPaths::isCompanionName(oldName) && present(companion);
+    const bool withCompanion =
+        !FolderItemPaths::isCompanionName(oldName) && FolderItemPaths::isCompanionFile(companion);
     if (withCompanion && present(newCompanion))
         return Status::fail("rename", EEXIST);
 
@@ -84,7 +89,8 @@ Status FolderItem::deleteItem() {
     Status removed = DeleteTree::remove(m_path);
     if (!removed)
         return removed;
-    const bool companionGoes = !FolderItemPaths::isCompanionName(name) && present(companion);
+    const bool companionGoes =
+        !FolderItemPaths::isCompanionName(name) && FolderItemPaths::isCompanionFile(companion);
     if (companionGoes)
         ::unlink(companion.constData());
     // An entry of a trash leaves no info file behind, or desktops would list it still.
@@ -112,58 +118,37 @@ Result<QString> FolderItem::readText() const {
 
 namespace {
 
-Status writeAll(int fd, const QByteArray& bytes) {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return Status::fail("write", n < 0 ? errno : EIO);
-        done += n;
-    }
-    return success();
-}
+constexpr int kMaxLinkHops = 40; // as the kernel's ELOOP limit
 
-// A temporary file beside the target, created with the usual mode so that the umask
-// applies as it would to the file itself.
-Result<QByteArray> createTemporary(const QByteArray& target, UniqueFd& fd) {
-    static std::atomic<int> counter{0};
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QByteArray path = FolderItemPaths::join(FolderItemPaths::folderOf(target),
-                                                      "." + FolderItemPaths::lastName(target) +
-                                                          ".tmp-" + QByteArray::number(::getpid()) +
-                                                          "-" + QByteArray::number(counter++));
-        fd = UniqueFd(::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-        if (fd.valid())
+// The file a chain of links names, so that replacing it leaves the links in place.
+Result<QByteArray> linkTarget(QByteArray path) {
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat st;
+        if (::lstat(path.constData(), &st) != 0)
+            return errno == ENOENT ? Result<QByteArray>(path) : Result<QByteArray>::fail("lstat");
+        if (!S_ISLNK(st.st_mode))
             return path;
-        if (errno != EEXIST)
-            return Result<QByteArray>::fail("create");
+        QByteArray target(PATH_MAX, Qt::Uninitialized);
+        const ssize_t n = ::readlink(path.constData(), target.data(), size_t(target.size()));
+        if (n < 0 || n >= target.size())
+            return Result<QByteArray>::fail("readlink", n < 0 ? errno : ENAMETOOLONG);
+        target.truncate(n);
+        path = target.startsWith('/')
+                   ? target
+                   : FolderItemPaths::join(FolderItemPaths::folderOf(path), target);
     }
-    return Result<QByteArray>::fail("create", EEXIST);
+    return Result<QByteArray>::fail("readlink", ELOOP);
 }
 
 } // namespace
 
 Status FolderItem::writeText(const QString& text) {
-    UniqueFd fd;
-    const Result<QByteArray> temporary = createTemporary(m_path, fd);
-    if (!temporary)
-        return Status(temporary.error());
-    struct stat old;
-    if (::stat(m_path.constData(), &old) == 0)
-        ::fchmod(fd.get(), old.st_mode & 07777);
-    Status written = writeAll(fd.get(), text.toUtf8());
-    if (written && ::fsync(fd.get()) != 0)
-        written = Status::fail("fsync");
-    if (written && ::close(fd.release()) != 0)
-        written = Status::fail("close");
-    if (written && ::rename(temporary.value().constData(), m_path.constData()) != 0)
-        written = Status::fail("rename");
-    if (!written)
-        ::unlink(temporary.value().constData());
     refresh();
-    return written;
+    const Result<QByteArray> target = linkTarget(m_path);
+    if (!target)
+        return target.error();
+    return ReplaceFile::write(target.value(), text.toUtf8(),
+                              {.sync = true, .requireRegular = true});
 }
 
 Status FolderItem::setModificationDate(const QDateTime& when) {

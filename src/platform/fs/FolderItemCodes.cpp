@@ -66,7 +66,7 @@ QByteArray FolderItem::typeCode() const {
     if (isFolder())
         return isVolumeRoot() ? "disk" : "fold";
     const FinderInfo& info = finderInfo().info;
-    if (isSymlink() && info.type() == kZeroCode && info.creator() == kZeroCode)
+    if (isAlias() && info.type() == kZeroCode && info.creator() == kZeroCode)
         return linkCodes(m_path).type;
     return info.type();
 }
@@ -77,7 +77,7 @@ QByteArray FolderItem::creatorCode() const {
     if (isFolder())
         return "MACS";
     const FinderInfo& info = finderInfo().info;
-    if (isSymlink() && info.type() == kZeroCode && info.creator() == kZeroCode)
+    if (isAlias() && info.type() == kZeroCode && info.creator() == kZeroCode)
         return linkCodes(m_path).creator;
     return info.creator();
 }

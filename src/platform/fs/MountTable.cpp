@@ -9,6 +9,7 @@
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -152,6 +153,7 @@ std::vector<MountTable::Mount> MountTable::parse(const QByteArray& mountinfo) {
         m.id = f[0].toInt(&ok);
         if (!ok || m.id <= 0)
             continue;
+        m.parent = f[1].toInt();
         m.mountPoint = unescape(f[4]);
         m.fsType = unescape(f[dash + 1]);
         m.source = unescape(f[dash + 2]);
@@ -167,9 +169,58 @@ bool MountTable::isUserVolume(const Mount& m) {
            !isSingleFile(m.mountPoint);
 }
 
+namespace {
+
+bool isAncestorMount(const std::vector<MountTable::Mount>& mounts,
+                     const QHash<int, size_t>& byId, size_t ancestor, size_t mount) {
+    size_t at = mount;
+    for (size_t steps = 0; steps <= mounts.size(); ++steps) {
+        const auto parent = byId.constFind(mounts[at].parent);
+        if (parent == byId.constEnd() || *parent == at)
+            return false;
+        if (*parent == ancestor)
+            return true;
+        at = *parent;
+    }
+    return false;
+}
+
+} // namespace
+
+std::vector<MountTable::Mount> MountTable::reachable(std::vector<Mount> mounts) {
+    QHash<int, size_t> byId;
+    for (size_t i = 0; i < mounts.size(); ++i)
+        byId.insert(mounts[i].id, i);
+    std::vector<bool> hidden(mounts.size(), false);
+    // A later mount on the same folder or on a folder above covers an earlier one, unless
+    // the earlier one lives inside it. "/" itself covers nothing: it is every tree's base.
+    for (size_t i = 0; i < mounts.size(); ++i) {
+        for (size_t j = i + 1; j < mounts.size() && !hidden[i]; ++j) {
+            const QByteArray& over = mounts[j].mountPoint;
+            hidden[i] = over != "/" && isUnder(mounts[i].mountPoint, over) &&
+                        !isAncestorMount(mounts, byId, j, i);
+        }
+    }
+    // What is mounted inside a covered mount is out of reach too.
+    for (bool spread = true; spread;) {
+        spread = false;
+        for (size_t i = 0; i < mounts.size(); ++i) {
+            const auto parent = byId.constFind(mounts[i].parent);
+            if (!hidden[i] && parent != byId.constEnd() && *parent != i && hidden[*parent])
+                hidden[i] = spread = true;
+        }
+    }
+    std::vector<Mount> kept;
+    for (size_t i = 0; i < mounts.size(); ++i) {
+        if (!hidden[i])
+            kept.push_back(std::move(mounts[i]));
+    }
+    return kept;
+}
+
 std::vector<Volume> MountTable::volumesFrom(const QByteArray& mountinfo) {
     std::vector<Mount> kept;
-    for (Mount& m : parse(mountinfo)) {
+    for (Mount& m : reachable(parse(mountinfo))) {
         if (!isUserVolume(m))
             continue;
         std::erase_if(kept, [&](const Mount& k) { return k.mountPoint == m.mountPoint; });
@@ -182,4 +233,34 @@ std::vector<Volume> MountTable::volumesFrom(const QByteArray& mountinfo) {
     for (const Mount& m : kept)
         volumes.push_back({volumeName(m, labels), m.mountPoint, m.id, m.fsType});
     return volumes;
+}
+
+MountTable::Watch::Watch() : m_fd(::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC)) {}
+
+MountTable::Watch::~Watch() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+bool MountTable::Watch::changed() {
+    if (m_fd < 0)
+        return true;
+    pollfd p{m_fd, POLLPRI, 0};
+    return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLPRI | POLLERR));
+}
+
+QByteArray MountTable::Watch::read(const std::function<void()>& meanwhile) {
+    QByteArray text;
+    if (m_fd < 0)
+        return text;
+    changed();
+    if (meanwhile)
+        meanwhile();
+    if (::lseek(m_fd, 0, SEEK_SET) != 0)
+        return text;
+    char buf[65536];
+    ssize_t n;
+    while ((n = ::read(m_fd, buf, sizeof buf)) > 0)
+        text.append(buf, n);
+    return text;
 }

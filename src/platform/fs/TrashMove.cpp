@@ -116,7 +116,7 @@ Status moveIn(FolderItem& item, const FolderItem& filesFolder, const QString& na
     std::vector<QByteArray> written{name};
     const QByteArray oldName = FolderItemPaths::lastName(source);
     const QByteArray companion = FolderItemPaths::join(folder, "._" + oldName);
-    if (!FolderItemPaths::isCompanionName(oldName) && present(companion)) {
+    if (!FolderItemPaths::isCompanionName(oldName) && FolderItemPaths::isCompanionFile(companion)) {
         if (Status info = writeInfo(*trash, "._" + name, companion, now); !info) {
             ::unlink(trash->infoFile(name).constData());
             return info;

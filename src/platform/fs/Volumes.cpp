@@ -6,10 +6,7 @@
 #include <climits>
 #include <cstdlib>
 #include <ctime>
-#include <fcntl.h>
 #include <mutex>
-#include <poll.h>
-#include <unistd.h>
 
 namespace {
 
@@ -48,19 +45,7 @@ class VolumeState {
     }
 
     std::vector<Volume> readReal() {
-        if (m_fd < 0)
-            m_fd = ::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
-        QByteArray text;
-        if (m_fd >= 0 && ::lseek(m_fd, 0, SEEK_SET) == 0) {
-            char buf[65536];
-            ssize_t n;
-            while ((n = ::read(m_fd, buf, sizeof buf)) > 0)
-                text.append(buf, n);
-            // A first poll only arms the change signal; consume it so that the next one
-            // answers for real.
-            mountsChangedNow();
-        }
-        auto volumes = MountTable::volumesFrom(text);
+        auto volumes = MountTable::volumesFrom(m_watch.read());
         if (volumes.empty() || volumes.front().mountPoint != "/")
             volumes.insert(volumes.begin(), Volume{QStringLiteral("/"), "/", INT_MAX, {}});
         return volumes;
@@ -73,20 +58,13 @@ class VolumeState {
         if (ns - m_lastPoll < kPollIntervalNs)
             return false;
         m_lastPoll = ns;
-        return mountsChangedNow();
-    }
-
-    bool mountsChangedNow() {
-        if (m_fd < 0)
-            return true;
-        pollfd p{m_fd, POLLPRI, 0};
-        return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLPRI | POLLERR));
+        return m_watch.changed();
     }
 
     std::mutex m_mutex;
     VolumeList m_list;
     bool m_test = false;
-    int m_fd = -1;
+    MountTable::Watch m_watch;
     long long m_lastPoll = 0;
 };
 

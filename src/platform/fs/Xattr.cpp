@@ -1,6 +1,7 @@
 #include "platform/fs/Xattr.h"
 
 #include <cerrno>
+#include <sys/stat.h>
 #include <sys/xattr.h>
 
 namespace Xattr {
@@ -38,6 +39,13 @@ Status set(const QByteArray& path, const char* name, const QByteArray& value)
 {
     if (::lsetxattr(path.constData(), name, value.constData(), size_t(value.size()), 0) != 0)
         return Status::fail("lsetxattr");
+    return success();
+}
+
+Status set(int fd, const char* name, const QByteArray& value)
+{
+    if (::fsetxattr(fd, name, value.constData(), size_t(value.size()), 0) != 0)
+        return Status::fail("fsetxattr");
     return success();
 }
 
@@ -79,6 +87,12 @@ Result<QList<QByteArray>> list(const QByteArray& path)
 
 bool isAbsent(const SysError& e) { return e.code == ENODATA; }
 bool isUnsupported(const SysError& e) { return e.code == ENOTSUP || e.code == EPERM; }
+bool isUnsupported(const SysError& e, unsigned kind)
+{
+    if (e.code == EPERM && (S_ISREG(kind) || S_ISDIR(kind)))
+        return false;
+    return isUnsupported(e);
+}
 bool isRefusal(const SysError& e) { return e.code == EACCES || e.code == EROFS; }
 bool isMissingItem(const SysError& e) { return e.code == ENOENT || e.code == ENOTDIR; }
 

@@ -16,25 +16,18 @@ namespace {
 class GioTrash : public TrashFixture {
   protected:
     void SetUp() override {
-        if (!MountNamespace::isInner())
+        if (!MountNamespace::inside())
             return;
         TrashFixture::SetUp();
         m_disk = m_tmp.folder("disk");
-        const QByteArray image = m_tmp.path() + "/disk.img";
-        ASSERT_EQ(run("truncate", {"-s", "8M", image}), 0);
-        ASSERT_EQ(run("mkfs.ext4", {"-q", "-F", image}), 0);
-        ASSERT_EQ(run("mount", {"-o", "loop", image, m_disk}), 0);
-        m_mounted = true;
+        ASSERT_TRUE(m_mount.ext4(m_tmp.path() + "/disk.img", m_disk));
         Volumes::setTestTable(std::vector<Volumes::TestVolume>{
             {QStringLiteral("HD"), m_hd, 11}, {QStringLiteral("Disk"), m_disk, 33}});
         m_diskTrash = m_disk + "/.Trash-" + m_uid;
     }
     void TearDown() override {
-        if (!MountNamespace::isInner())
-            return;
-        if (m_mounted)
-            run("umount", {m_disk});
-        TrashFixture::TearDown();
+        if (MountNamespace::inside())
+            TrashFixture::TearDown();
     }
 
     static int run(const QString& program, const QList<QByteArray>& args,
@@ -75,14 +68,13 @@ class GioTrash : public TrashFixture {
 
     QByteArray m_disk;
     QByteArray m_diskTrash;
-    bool m_mounted = false;
+    MountNamespace::Mount m_mount; // goes before the temporary folder holding it
 };
 
 } // namespace
 
 TEST_F(GioTrash, WhatGioTrashedIsListedAndEmptied) {
-    if (!MountNamespace::isInner())
-        return MountNamespace::runInner();
+    CS_IN_MOUNT_NAMESPACE();
     m_tmp.file("hd/home/a.txt", "a");
     m_tmp.folder("hd/home/dir");
     m_tmp.file("hd/home/dir/inner");
@@ -115,8 +107,7 @@ TEST_F(GioTrash, WhatGioTrashedIsListedAndEmptied) {
 }
 
 TEST_F(GioTrash, OurInfoFilesSayWhatGioWouldSay) {
-    if (!MountNamespace::isInner())
-        return MountNamespace::runInner();
+    CS_IN_MOUNT_NAMESPACE();
     const QByteArray diskRelative = m_disk.mid(m_tmp.path().size() + 1);
     m_tmp.folder("hd/home/d ir");
     m_tmp.folder(diskRelative + "/s ub");

@@ -29,8 +29,7 @@ bool listedSoon(const QByteArray& mountPoint, bool expected) {
 }
 
 TEST(MountNamespace, MountAndUnmountAreSeenWithoutAsking) {
-    if (!MountNamespace::isInner())
-        return MountNamespace::runInner();
+    CS_IN_MOUNT_NAMESPACE();
     TempDir tmp;
     const QByteArray point = tmp.folder("Scratch Disk");
     ASSERT_FALSE(listed(point));

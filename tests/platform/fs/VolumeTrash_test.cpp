@@ -8,27 +8,24 @@ namespace {
 class VolumeTrash : public TrashFixture {
   protected:
     void SetUp() override {
-        if (!MountNamespace::isInner())
+        if (!MountNamespace::inside())
             return;
         TrashFixture::SetUp();
-        m_mount = std::make_unique<MountNamespace::ScopedMount>(m_other, "tmpfs", "size=2m");
-        ASSERT_TRUE(m_mount->ok());
+        ASSERT_TRUE(m_mount.tmpfs(m_other, "size=2m"));
     }
     void TearDown() override {
-        if (!MountNamespace::isInner())
+        if (!MountNamespace::inside())
             return;
-        m_mount.reset();
         TrashFixture::TearDown();
     }
 
-    std::unique_ptr<MountNamespace::ScopedMount> m_mount;
+    MountNamespace::Mount m_mount; // goes before the temporary folder holding it
 };
 
 } // namespace
 
 TEST_F(VolumeTrash, TopFolderTrashIsMadeOnMoveWithRelativePaths) {
-    if (!MountNamespace::isInner())
-        return MountNamespace::runInner();
+    CS_IN_MOUNT_NAMESPACE();
     m_tmp.folder("other/sub");
     m_tmp.file("other/sub/f 1", "one");
     FolderItemPtr files = other("sub/f 1")->trashFolder();
@@ -45,8 +42,7 @@ TEST_F(VolumeTrash, TopFolderTrashIsMadeOnMoveWithRelativePaths) {
 }
 
 TEST_F(VolumeTrash, ASharedStickyTrashIsUsedALinkOrAPlainFolderIsNot) {
-    if (!MountNamespace::isInner())
-        return MountNamespace::runInner();
+    CS_IN_MOUNT_NAMESPACE();
     m_tmp.folder("elsewhere");
     ::chmod((m_tmp.path() + "/elsewhere").constData(), 01777);
     const QByteArray shared = m_other + "/.Trash";
@@ -79,8 +75,7 @@ TEST_F(VolumeTrash, ASharedStickyTrashIsUsedALinkOrAPlainFolderIsNot) {
 }
 
 TEST_F(VolumeTrash, NothingIsMovedAcrossVolumes) {
-    if (!MountNamespace::isInner())
-        return MountNamespace::runInner();
+    CS_IN_MOUNT_NAMESPACE();
     m_tmp.file("hd/home/mine.txt", "home");
     m_tmp.file("other/theirs.txt", "other");
     FolderItemPtr homeItem = hd("home/mine.txt");
@@ -104,8 +99,7 @@ TEST_F(VolumeTrash, NothingIsMovedAcrossVolumes) {
 }
 
 TEST_F(VolumeTrash, ATrashThatIsALinkIsNotMovedInto) {
-    if (!MountNamespace::isInner())
-        return MountNamespace::runInner();
+    CS_IN_MOUNT_NAMESPACE();
     m_tmp.folder("other/elsewhere");
     const QByteArray own = m_other + "/.Trash-" + m_uid;
     ASSERT_EQ(::symlink((m_other + "/elsewhere").constData(), own.constData()), 0);
