@@ -124,6 +124,15 @@ TEST_F(HomeTrash, CompanionTravelsInAndOutWithItsOwnInfoFile) {
     ASSERT_TRUE(FolderItem::fromPosixPath(m_homeTrash + "/files/a_001.txt")->deleteItem().ok());
     EXPECT_EQ(entries(m_homeTrash + "/files"), QStringList{});
     EXPECT_EQ(entries(m_homeTrash + "/info"), QStringList{});
+
+    // A folder under the companion's name is an item of its own: it stays, without an
+    // info file in the trash.
+    m_tmp.file("hd/home/b.txt");
+    m_tmp.folder("hd/home/._b.txt");
+    ASSERT_TRUE(trash(m_home + "/b.txt").ok());
+    EXPECT_TRUE(present(m_home + "/._b.txt"));
+    EXPECT_EQ(entries(m_homeTrash + "/files"), QStringList{"b.txt"});
+    EXPECT_EQ(entries(m_homeTrash + "/info"), QStringList{"b.txt.trashinfo"});
 }
 
 TEST_F(HomeTrash, StaleInfoIsReplacedTakenNamesAreRefused) {
