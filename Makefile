@@ -28,6 +28,7 @@ fuzz: deps
 
 bench: build
 	@$(BUILD)/cloakswitch-bench
+	@$(BUILD)/cloakswitch-copy-bench
 
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD)

@@ -10,12 +10,16 @@ std::unique_ptr<MenuBar> buildMainMenu()
     bar->addQuitItem(file, QStringLiteral("FileQuit"), QStringLiteral("終了"));
 
     Menu* edit = bar->addMenu(QStringLiteral("編集"));
-    edit->addItem(QStringLiteral("EditUndo"), QStringLiteral("取り消し"), QStringLiteral("Z"));
+    edit->addTextItem(QStringLiteral("EditUndo"), QStringLiteral("取り消し"), TextCommand::Undo,
+                      QStringLiteral("Z"));
     edit->addItem({}, QStringLiteral("-"));
-    edit->addItem(QStringLiteral("EditCut"), QStringLiteral("カット"), QStringLiteral("X"));
-    edit->addItem(QStringLiteral("EditCopy"), QStringLiteral("コピー"), QStringLiteral("C"));
-    edit->addItem(QStringLiteral("EditPaste"), QStringLiteral("ペースト"), QStringLiteral("V"));
-    edit->addItem(QStringLiteral("EditClear"), QStringLiteral("クリア"));
+    edit->addTextItem(QStringLiteral("EditCut"), QStringLiteral("カット"), TextCommand::Cut,
+                      QStringLiteral("X"));
+    edit->addTextItem(QStringLiteral("EditCopy"), QStringLiteral("コピー"), TextCommand::Copy,
+                      QStringLiteral("C"));
+    edit->addTextItem(QStringLiteral("EditPaste"), QStringLiteral("ペースト"), TextCommand::Paste,
+                      QStringLiteral("V"));
+    edit->addTextItem(QStringLiteral("EditClear"), QStringLiteral("クリア"), TextCommand::Clear);
 
     Menu* help = bar->addMenu(QStringLiteral("ヘルプ"));
     help->addItem(QStringLiteral("HelpManual"), QStringLiteral("操作説明"));

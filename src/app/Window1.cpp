@@ -87,6 +87,7 @@ void Window1::Open()
 
 void Window1::Activate()
 {
+    invalidateDragMode();
     saveListState();
     OptimizeVolpop();
     ResetFileListBox(nullptr, false);
@@ -94,6 +95,7 @@ void Window1::Activate()
 
 bool Window1::MouseDown(int, int)
 {
+    invalidateDragMode();
     return true;
 }
 

@@ -13,11 +13,14 @@
 #ifndef CLOAKSWITCH_VERSION
 #error "The build passes the project's version as CLOAKSWITCH_VERSION."
 #endif
+#ifndef CLOAKSWITCH_README
+#error "The build passes the installed README's path as CLOAKSWITCH_README."
+#endif
 
 using DialogParts::named;
 
-const QString AboutWindow::kSupportPage = QStringLiteral("https://cloakswitch.quillmark.example/");
-const QString AboutWindow::kMailAddress = QStringLiteral("cs@quillmark.example");
+const QString AboutWindow::kSupportPage =
+    QUrl::fromLocalFile(QStringLiteral(CLOAKSWITCH_README)).toString();
 
 namespace {
 
@@ -28,13 +31,13 @@ struct LabelDesign {
     const char16_t* text;
 };
 
-// LabelText(0) to LabelText(5).
+// LabelText(0) to LabelText(5); no text: not made.
 constexpr LabelDesign kLabels[] = {
     {178, 49, 114, 24, 18, u"Cloakswitch"},
     {306, 53, 49, 17, 12, u"Version"},
     {178, 85, 233, 26, 12, u"不可視ファイルの属性変更ユーティリティ"},
     {65, 163, 100, 20, 12, u"サポートページ："},
-    {65, 191, 100, 20, 12, u"質問メール宛先："},
+    {65, 191, 100, 20, 12, nullptr},
     {178, 123, 302, 19, 10, u"本ソフトウェアは無保証です。ご利用は自己責任でお願いします。"},
 };
 
@@ -68,6 +71,8 @@ void AboutWindow::createLabels()
 {
     for (size_t i = 0; i < LabelText.size(); ++i) {
         const LabelDesign& d = kLabels[i];
+        if (!d.text)
+            continue;
         LabelText[i] = named<StaticText>(QStringLiteral("LabelText(%1)").arg(i), *this, d.left,
                                          d.top, d.width, d.height, QString::fromUtf16(d.text));
         LabelText[i]->setTextSize(d.textSize);
@@ -75,25 +80,20 @@ void AboutWindow::createLabels()
     VersionText = named<StaticText>(QStringLiteral("VersionText"), *this, 362, 53, 49, 17,
                                     QStringLiteral("0.0.0"));
     VersionText->setTextSize(12);
-    LabelText[4]->setHelpTag(QStringLiteral("ご質問だけでなく、ご意見ご感想などもどしどしお寄せください"));
 }
 
 void AboutWindow::createLinks()
 {
-    URLText = named<StaticText>(QStringLiteral("URLText"), *this, 178, 163, 270, 20, kSupportPage);
-    MailText = named<StaticText>(QStringLiteral("MailText"), *this, 178, 191, 138, 20, kMailAddress);
-    for (StaticText* link : {URLText.get(), MailText.get()}) {
-        link->setTextSize(12);
-        link->setTextColor(rgb(0x0000FF));
-        link->setUnderline(true);
-    }
-    URLText->setHelpTag(QStringLiteral("サポートページ（作者よりの連絡とQ&A）へ進む\r"
-                                       "（ご質問等はメールにてお願いします）"));
-    MailText->setHelpTag(QStringLiteral("制作者宛メールを新規作成"));
+    // A file address is longer than the web address the row was drawn for: the link
+    // takes the frame's width.
+    URLText = named<StaticText>(QStringLiteral("URLText"), *this, 178, 163, 298, 20, kSupportPage);
+    URLText->setTextSize(12);
+    URLText->setTextColor(rgb(0x0000FF));
+    URLText->setUnderline(true);
+    // The tag's second line sent questions to the mail address, which is gone.
+    URLText->setHelpTag(QStringLiteral("サポートページ（作者よりの連絡とQ&A）へ進む"));
     URLText->onMouseEnter = [this] { URLText_MouseEnter(); };
-    MailText->onMouseEnter = [this] { MailText_MouseEnter(); };
     URLText->onMouseDown = [this](int, int) { return URLText_MouseDown(); };
-    MailText->onMouseDown = [this](int, int) { return MailText_MouseDown(); };
 }
 
 void AboutWindow::Canvas1_Open()
@@ -118,17 +118,6 @@ void AboutWindow::URLText_MouseEnter()
 bool AboutWindow::URLText_MouseDown()
 {
     Services::instance().launch(QUrl(URLText->text()));
-    return false;
-}
-
-void AboutWindow::MailText_MouseEnter()
-{
-    MailText->setCursor(Pictures::cursor(Pictures::kFingerCursor));
-}
-
-bool AboutWindow::MailText_MouseDown()
-{
-    Services::instance().launch(QUrl(QStringLiteral("mailto:") + MailText->text()));
     return false;
 }
 

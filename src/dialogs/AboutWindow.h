@@ -10,31 +10,28 @@ class PushButton;
 class RectangleShape;
 class StaticText;
 
-// The product's icon, name, version and purpose, with links to the support page and to
-// a new mail for the maker. Made once and shown modally as often as asked.
+// The product's icon, name, version and purpose, with a link to the support page: the
+// README installed with the program. Made once and shown modally as often as asked.
 class AboutWindow : public ModalWindow {
 public:
     AboutWindow();
     ~AboutWindow() override;
 
-    static const QString kSupportPage;
-    static const QString kMailAddress;
+    static const QString kSupportPage; // a file URL
 
     std::unique_ptr<Canvas> Canvas1;
-    // Indexes 0 to 5: name, "Version", purpose, the two link captions, the notice.
+    // Indexes 0 to 5: name, "Version", purpose, the link's caption, none (a mail link's
+    // caption once: an address that bounces is no help), the notice.
     std::array<std::unique_ptr<StaticText>, 6> LabelText;
     std::unique_ptr<StaticText> VersionText;
     std::unique_ptr<RectangleShape> Rectangle1;
     std::unique_ptr<StaticText> URLText;
-    std::unique_ptr<StaticText> MailText;
     std::unique_ptr<PushButton> PushButton1;
 
     void Canvas1_Open();
     void VersionText_Open();
     void URLText_MouseEnter();
     bool URLText_MouseDown();
-    void MailText_MouseEnter();
-    bool MailText_MouseDown();
     void PushButton1_Action();
 
 private:

@@ -105,6 +105,8 @@ FLHelpWindow::FLHelpWindow()
     // Escape closes the manual, as it closes any window that only shows information.
     PushButton1->setCancel(true);
     PushButton1->onAction = [this] { PushButton1_Action(); };
+    // Its close box hides it as the button does; the confirmation dialogs have none.
+    setCloseBox(true);
     setResizable(true);
     setMinimumSize(kWidth, kMinHeight);
     setMaximumSize(kWidth, 32000);

@@ -9,6 +9,7 @@
 #include "platform/gui/PictButtonClass.h"
 #include "platform/gui/Pictures.h"
 #include "platform/gui/PushButton.h"
+#include "platform/gui/Services.h"
 
 void Window1::connectTrashEvents() {
     TrashButton_Open();
@@ -60,11 +61,17 @@ void Window1::TrashButton_Action() {
     executeTrashBehavior(mode);
 }
 
-// FIXME: while writing is on, the button is held and no row drag is under way, these
-// prepare the drop of rows on the trash; that preparation comes with the dragging of
-// rows, which does not exist yet.
-void Window1::TrashButton_MouseEnter() {}
-void Window1::TrashButton_MouseExit() {}
+// A drag from another program over the button (the list's own drag prepares itself):
+// the window shows where the items would go.
+void Window1::TrashButton_MouseEnter() {
+    if (CopyCheckBox->value() && Services::instance().input().mouseDown() && !nowDragging)
+        prepareTrashDrop(true);
+}
+
+void Window1::TrashButton_MouseExit() {
+    if (CopyCheckBox->value() && Services::instance().input().mouseDown() && !nowDragging)
+        prepareTrashDrop(false);
+}
 
 void Window1::TrashButton_DropObject(const std::vector<FolderItemPtr>& items) {
     if (!CopyCheckBox->value())

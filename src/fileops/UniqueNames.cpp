@@ -7,15 +7,13 @@ namespace {
 
 constexpr int kLastSuffix = 999;
 
-bool sameText(const QString& a, const QString& b)
-{
+bool sameText(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
 
-QString Window1::uniqueName(const FolderItemPtr& folder, const QString& name)
-{
+QString Window1::uniqueName(const FolderItemPtr& folder, const QString& name) {
     QString base;
     QString ext;
     const bool hasExt = fileitems::splitFname(name, base, ext);
@@ -34,8 +32,7 @@ QString Window1::uniqueName(const FolderItemPtr& folder, const QString& name)
     return candidate;
 }
 
-bool Window1::isReservedName(const FolderItemPtr& item)
-{
+bool Window1::isReservedName(const FolderItemPtr& item) {
     if (!item)
         return false;
     // The display name is decoded for people; names that are not UTF-8 must be decoded

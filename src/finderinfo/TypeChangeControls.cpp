@@ -113,8 +113,10 @@ void TypeChangeWindow::createDestinationControls()
     DstTy = named(new TextField(w, 267, 151, 80, 22, false, DestRect.get()), "DstTy");
     DstTy->setHelpTag(
         QStringLiteral("ここへファイルをドロップするとTypeの値をファイルから読み出します。"));
-    for (TextField* field : {DstCr.get(), DstTy.get()})
+    for (TextField* field : {DstCr.get(), DstTy.get()}) {
         field->setBackColor(Qt::white);
+        field->setAlignment(Qt::AlignHCenter);
+    }
     // The fields lie inside the rectangle; a drop on a field is the field's own.
     for (Control* target : {static_cast<Control*>(DestRect.get()), static_cast<Control*>(DstCr.get()),
                             static_cast<Control*>(DstTy.get())})

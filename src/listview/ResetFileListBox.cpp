@@ -63,7 +63,10 @@ void Window1::ResetFileListBox(FolderItemPtr folder, bool newBase)
             } else {
                 baseFolder[size_t(curBase)] = parent;
             }
-            ForwardButton->setValue(false);
+            // Back and Forward lead wherever positions are left on either side: after
+            // the collapse onto the previous position there may be nothing behind.
+            BackButton->setValue(curBase > 0);
+            ForwardButton->setValue(size_t(curBase) + 1 < baseFolder.size());
             newBase = false;
         }
     }

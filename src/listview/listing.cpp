@@ -15,7 +15,16 @@ void Window1::drawListAndPathpop(const FolderItemPtr& folder)
     for (int i = 1, n = folder->count(); i <= n; ++i)
         dispOneFile(*FileListBox, curAddRow, folder->item(i));
     setPathName(folder);
-    NumText->refresh();
+    showItemCount();
+}
+
+// Painting rows keeps the count current as rows are expanded and collapsed; a list
+// with no rows paints none, so the listing writes its count itself.
+void Window1::showItemCount()
+{
+    const QString count = QString::number(FileListBox->rowCount()) + QStringLiteral("項目");
+    if (NumText->text() != count)
+        NumText->setText(count);
 }
 
 bool Window1::listsRow(const FolderItemPtr& item, ListRow& out) const
@@ -103,9 +112,7 @@ void Window1::FileListBox_ExpandRow(int row)
 
 bool Window1::FileListBox_CellTextPaint(int, int)
 {
-    const QString count = QString::number(FileListBox->rowCount()) + QStringLiteral("項目");
-    if (NumText->text() != count)
-        NumText->setText(count);
+    showItemCount();
     return false;
 }
 

@@ -135,6 +135,7 @@ public:
     bool compareRowToFolderItem(int row, const FolderItemPtr& item) const;
     void FileListBox_ExpandRow(int row);
     bool FileListBox_CellTextPaint(int row, int column);
+    void showItemCount(); // NumText
     void DispVisibles_Action();
     void DispInvises_Action();
     void DispDots_Action();
@@ -213,9 +214,56 @@ public:
     std::shared_ptr<class TypeChangeWindow> m_typeChangeWindow;
 
     // ---- copy, move, duplicate, alias, new folder (fileops/) ---------------------------
+    void connectFileOpsEvents();
     void DeleteFileOrFolder(const FolderItemPtr& item);
     void InvisDupButton_Action();
     void NewFolderButton_Action();
+    void InvisCopyButton_Action();
+    void InvisMoveButton_Action();
+    void FileCopyOrMove(int mode);
+    void CopyOrMoveOneFile(const FolderItemPtr& item, const FolderItemPtr& destination, int mode);
+    // replacing: the item at destination/newName is swapped out once the copy is whole.
+    void CopyOneItem(const FolderItemPtr& item, const FolderItemPtr& destination,
+                     const QString& newName, bool replacing = false);
+    void CopyFileOrFolder(const FolderItemPtr& item, const FolderItemPtr& destination);
+    bool inTheFolder(const FolderItemPtr& item, const FolderItemPtr& folder) const;
+    void duplicateFilesOrFolders(bool mode);
+    void createNewFolder();
+    // The recorded selection of the current position, each item once, without those
+    // already directly inside skipChildrenOf.
+    std::vector<FolderItemPtr> recordedSelection(const FolderItemPtr& skipChildrenOf);
+    static QString duplicateName(const FolderItemPtr& item, bool alias);
+    bool moveReplacing(const FolderItemPtr& item, const FolderItemPtr& destination,
+                       const QString& name);
+    bool aliasReplacing(const FolderItemPtr& item, const FolderItemPtr& destination,
+                        const QString& name);
+
+    // ---- drop destination tracking (dragdrop/) -----------------------------------------
+    void connectDragDropEvents();
+    void prepareCheckMarks(bool on);
+    void checkMarkSetOnFolder(int row); // negative or past the last row: no row
+    void prepareTrashDrop(bool on);
+    void invalidateDragMode();
+    void Timer1_Action();
+    void Timer2_Action();
+    void FileListBox_MouseEnter();
+    void restoreWindowColor();
+
+    // ---- dragging rows (dragdrop/) ------------------------------------------------------
+    void connectRowDragEvents();
+    bool FileListBox_DragRow(std::vector<FolderItemPtr>& drag, int row);
+    bool trackInWindowDrag();
+    void setupDragCanvas();
+    void deliverRowDrop(const std::vector<FolderItemPtr>& drag);
+    void Timer3_Action();
+    void Timer4_Action();
+    void DragCancelButton_DropObject();
+    void ExternalDragCheckBox_Action();
+
+    // ---- drops on the list, the row menu (dragdrop/, finder/) ----------------------------
+    void FileListBox_DropObject(const std::vector<FolderItemPtr>& drag);
+    bool FileListBox_MouseDown(int x, int y);
+    void rowMenuAction(const QString& entry);
 
     // ---- trash and keyboard commands (fileops/, mainwindow/) ---------------------------
     void connectTrashEvents();

@@ -46,6 +46,8 @@ void Window1::connectEvents()
     connectPrefsEvents();
     connectDialogEvents();
     connectEditingEvents();
+    connectFileOpsEvents();
+    connectDragDropEvents();
     connectTrashEvents();
 }
 
@@ -72,11 +74,6 @@ void Window1::FileListBox_Change()
 {
     OptButtonsState();
     listChanged = true;
-}
-
-void Window1::FileListBox_MouseExit()
-{
-    saveListState();
 }
 
 void Window1::PrefsButton_MouseEnter()

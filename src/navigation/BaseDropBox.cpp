@@ -6,7 +6,7 @@
 
 void Window1::BaseDropBox_Open()
 {
-    BaseDropBox->setAcceptsFileDrops(true);
+    BaseDropBox->setAcceptsFileDrops(true, Control::DropKind::FoldersAndDisks);
 }
 
 void Window1::BaseDropBox_DropObject(const std::vector<FolderItemPtr>& items)

@@ -45,5 +45,5 @@ void Window1::ContextualMenu1_Action(const QString& entry)
             executeTrashBehavior(QStringLiteral("0236").at(row - 1).digitValue());
         return;
     }
-    // FIXME: the row menu is served here once it is built.
+    rowMenuAction(entry);
 }

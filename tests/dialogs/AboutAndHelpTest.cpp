@@ -3,13 +3,16 @@
 #include "dialogs/FLHelpWindow.h"
 #include "dialogs/ModalRun.h"
 #include "mainwindow/Window1.h"
+#include "platform/gui/Application.h"
 #include "platform/gui/MenuBar.h"
 #include "platform/gui/PushButton.h"
 #include "platform/gui/Services.h"
 #include "platform/gui/StaticText.h"
 #include "platform/gui/TextField.h"
+#include "support/ScopedHome.h"
 #include "support/TestVolumes.h"
 
+#include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
@@ -60,20 +63,30 @@ TEST_F(AboutAndHelp, AboutShowsTheBuildsVersionEveryTime)
     EXPECT_FALSE(m_window->aboutWindow().visible());
 }
 
-TEST_F(AboutAndHelp, AboutLinksOpenThePageAndANewMail)
+// The support link opens the README that an install puts in the documentation folder
+// (the install test checks it is there); no mail link is offered.
+TEST_F(AboutAndHelp, AboutLinkOpensTheInstalledReadme)
 {
     RequestRecorder launches;
     Services::instance().setLaunchRecorder(&launches);
     AboutWindow& about = m_window->aboutWindow();
     about.show();
     QTest::mouseClick(about.URLText->widget(), Qt::LeftButton);
-    QTest::mouseClick(about.MailText->widget(), Qt::LeftButton);
     about.PushButton1->push();
-    ASSERT_EQ(launches.requests.size(), 2u);
-    EXPECT_EQ(launches.requests[0].args, QStringList{AboutWindow::kSupportPage});
-    EXPECT_EQ(launches.requests[1].args,
-              QStringList{QStringLiteral("mailto:") + AboutWindow::kMailAddress});
-    EXPECT_TRUE(QUrl(AboutWindow::kSupportPage).isValid());
+    ASSERT_EQ(launches.requests.size(), 1u);
+    const QUrl opened(launches.requests[0].args.value(0));
+    EXPECT_EQ(opened.toString(), AboutWindow::kSupportPage);
+    EXPECT_TRUE(opened.isLocalFile()) << opened.toString().toStdString();
+    EXPECT_TRUE(opened.toLocalFile().endsWith(QLatin1String("/README.md")));
+    EXPECT_TRUE(opened.toLocalFile().contains(QLatin1String("/share/doc/")));
+    EXPECT_EQ(about.URLText->text(), opened.toString()) << "the link shows where it leads";
+    for (Control* c : about.controls()) {
+        auto* text = dynamic_cast<StaticText*>(c);
+        EXPECT_FALSE(text && (text->text().contains(QLatin1String("mail"), Qt::CaseInsensitive) ||
+                              text->text().contains(QLatin1Char('@')) ||
+                              text->text().contains(QStringLiteral("メール"))))
+            << text->text().toStdString();
+    }
 }
 
 TEST_F(AboutAndHelp, HelpKeepsItsScrollPositionBetweenShowings)
@@ -128,14 +141,49 @@ TEST_F(AboutAndHelp, HelpGrowsInHeightOnly)
     help.PushButton1->push();
 }
 
+// The close box (or Alt+F4) hides the manual as its button does; it stays made, and
+// the confirmation dialogs have no close box at all.
+TEST_F(AboutAndHelp, TheManualsCloseBoxHidesIt)
+{
+    FLHelpWindow& help = m_window->helpWindow();
+    bool accepted = false;
+    const bool ended = runModal(help, [&] {
+        QCloseEvent close; // as the window manager sends it
+        QApplication::sendEvent(help.topWidget(), &close);
+        accepted = close.isAccepted();
+    });
+    EXPECT_TRUE(ended) << "the close box left the manual open";
+    EXPECT_TRUE(accepted);
+    EXPECT_FALSE(help.visible());
+    EXPECT_EQ(&m_window->helpWindow(), &help);
+    EXPECT_TRUE(help.topWidget()->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(m_window->aboutWindow().topWidget()->windowFlags() & Qt::WindowCloseButtonHint);
+}
+
+// Quitting (Ctrl+Q, SIGTERM, the session ending) while the manual is open ends its
+// modal loop, closes the main window and ends the program's event loop.
 TEST_F(AboutAndHelp, QuittingIsNotHeldUpByTheHelpWindow)
 {
-    ModalResponder responder;
-    Services::instance().setModalResponder(&responder);
-    m_window->HelpButton->push();
-    m_window->AppleIAbout_Action();
-    EXPECT_TRUE(m_window->closeForQuit());
+    ScopedHome home(m_tmp.folder("home"));
+    bool manualShown = false, heldUp = false;
+    QTimer::singleShot(0, [&] { m_window->HelpButton->push(); });
+    QTimer::singleShot(100, [&] {
+        manualShown = m_window->helpWindow().visible();
+        Application::quit();
+    });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] {
+        heldUp = true;
+        m_window->helpWindow().close();
+        QCoreApplication::exit(1);
+    });
+    guard.start(3000);
+    QCoreApplication::exec(); // the program's own loop, which quitting ends
+    EXPECT_TRUE(manualShown);
+    EXPECT_FALSE(heldUp);
     EXPECT_TRUE(m_window->isClosed());
+    EXPECT_FALSE(m_window->helpWindow().visible());
 }
 
 } // namespace

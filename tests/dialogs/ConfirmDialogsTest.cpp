@@ -8,6 +8,8 @@
 #include "platform/gui/Services.h"
 #include "platform/gui/StaticText.h"
 #include "platform/gui/TextField.h"
+#include "platform/gui/CheckBox.h"
+#include "support/WindowTest.h"
 
 #include <gtest/gtest.h>
 #include <functional>
@@ -117,18 +119,42 @@ TEST_F(ConfirmDialogs, ItemListsAreShownNotEdited)
     }
 }
 
-TEST_F(ConfirmDialogs, EveryShowingStartsFromTheDesignTexts)
+// The callers ask one after another: each showing shows its caller's texts and, where
+// the caller sets none, the texts the dialog is made with; nothing of the one before.
+class FreshShowings : public WindowTest {};
+
+TEST_F(FreshShowings, EachShowingShowsOnlyItsCallersTexts)
 {
-    {
-        YesNoWindow first;
-        first.MsgText->setText(QStringLiteral("report.pdf"));
-        first.InquiryText->setText(QStringLiteral("別の質問"));
-        first.setTitle(QStringLiteral("別の題"));
+    m_tmp.folder("hd/f");
+    m_tmp.file("hd/f/report.pdf", "x");
+    m_tmp.file("hd/f/notes.txt", "y");
+    listFolder("f");
+    w().WithReport->setValue(true);
+    RequestRecorder launches;
+    Services::instance().setLaunchRecorder(&launches);
+    const QStringList opened = {"report.pdf", "notes.txt"};
+    for (const QString& name : opened) {
+        list().deselectAll();
+        list().setSelected(rowNamed(name), true);
+        m_responder.answer(QStringLiteral("いいえ"));
+        w().FileListBox_DoubleClick();
     }
-    YesNoWindow second;
-    EXPECT_EQ(second.MsgText->text(), QStringLiteral("ラベル:"));
-    EXPECT_EQ(second.InquiryText->text(), QStringLiteral("上のファイルを開きます。よろしいですか。"));
-    EXPECT_EQ(second.title(), QStringLiteral("ファイルオープンの実行確認"));
+    InquiryWindow::ask(QStringLiteral("プログラムを終了します。よろしいですか。"));
+    InquiryWindow::ask(QStringLiteral("別の質問"));
+    Services::instance().setLaunchRecorder(nullptr);
+    EXPECT_TRUE(launches.requests.empty()) << "both were answered いいえ";
+    ASSERT_EQ(m_responder.records.size(), 4u);
+    for (int i = 0; i < 2; ++i) {
+        const ModalRecord& shown = m_responder.records[size_t(i)];
+        EXPECT_EQ(shown.title, QStringLiteral("ファイルオープンの実行確認")) << i;
+        EXPECT_TRUE(shown.texts.contains(opened[i])) << i;
+        EXPECT_FALSE(shown.texts.contains(opened[1 - i])) << i;
+        EXPECT_TRUE(shown.texts.contains(QStringLiteral("ファイル／フォルダ名:"))) << i;
+        EXPECT_TRUE(shown.texts.contains(QStringLiteral("上のファイルを開きます。よろしいですか。"))) << i;
+    }
+    EXPECT_TRUE(m_responder.records[2].texts.contains(QStringLiteral("プログラムを終了します。よろしいですか。")));
+    EXPECT_TRUE(m_responder.records[3].texts.contains(QStringLiteral("別の質問")));
+    EXPECT_FALSE(m_responder.records[3].texts.contains(QStringLiteral("プログラムを終了します。よろしいですか。")));
 }
 
 TEST_F(ConfirmDialogs, DialogsShowTheCallersTexts)

@@ -2,6 +2,7 @@
 #include "fileops/TrashWindowFixture.h"
 #include "platform/gui/ContextualMenu.h"
 #include "platform/gui/PushButton.h"
+#include "platform/gui/TextField.h"
 #include "support/MountNamespace.h"
 
 #include <QCoreApplication>
@@ -311,4 +312,20 @@ TEST_F(TrashCommands, RefusalsAreSilentAndLeaveNothingBehind) {
     EXPECT_EQ(m_responder.records.size(), 1u); // the question, no report of the refusal
     EXPECT_EQ(entries(m_home + "/locked"), (QStringList{"._f.txt", "f.txt"}));
     EXPECT_EQ(names(), QStringList{"f.txt"});
+}
+
+TEST_F(TrashCommands, ADragFromOutsideOverTheButtonShowsWhereItWouldGo) {
+    m_input.button = true;
+    setWriting(false);
+    w().TrashButton_MouseEnter();
+    EXPECT_FALSE(w().DestDispField->visible());
+    setWriting(true);
+    w().TrashButton_MouseEnter();
+    EXPECT_TRUE(w().DestDispField->visible());
+    EXPECT_EQ(w().DestDispField->text(), QStringLiteral("ゴミ箱へ移動"));
+    w().TrashButton_MouseExit();
+    EXPECT_FALSE(w().DestDispField->visible());
+    m_input.button = false;
+    w().TrashButton_MouseEnter(); // a mere pass of the pointer
+    EXPECT_FALSE(w().DestDispField->visible());
 }

@@ -9,16 +9,14 @@ namespace {
 
 // A folder on the test volume "HD" to look names up in.
 class UniqueNames : public TestVolumes {
-protected:
-    FolderItemPtr box()
-    {
+  protected:
+    FolderItemPtr box() {
         m_tmp.folder("hd/box");
         return hd("box");
     }
 };
 
-QByteArray canonical(const QByteArray& path)
-{
+QByteArray canonical(const QByteArray& path) {
     char* real = ::realpath(path.constData(), nullptr);
     QByteArray out(real);
     std::free(real);
@@ -27,8 +25,7 @@ QByteArray canonical(const QByteArray& path)
 
 } // namespace
 
-TEST_F(UniqueNames, SuffixGoesBeforeTheLastExtension)
-{
+TEST_F(UniqueNames, SuffixGoesBeforeTheLastExtension) {
     const FolderItemPtr folder = box();
     const struct {
         QString name;
@@ -45,8 +42,7 @@ TEST_F(UniqueNames, SuffixGoesBeforeTheLastExtension)
         EXPECT_EQ(Window1::uniqueName(folder, c.name), c.expected) << c.name.toStdString();
 }
 
-TEST_F(UniqueNames, TakenSuffixesAreSkippedWhateverTakesThem)
-{
+TEST_F(UniqueNames, TakenSuffixesAreSkippedWhateverTakesThem) {
     m_tmp.folder("hd/box");
     m_tmp.file("hd/box/a.txt");
     m_tmp.file("hd/box/a_001.txt");
@@ -56,8 +52,7 @@ TEST_F(UniqueNames, TakenSuffixesAreSkippedWhateverTakesThem)
     EXPECT_EQ(Window1::uniqueName(hd("box"), "a.txt"), "a_004.txt");
 }
 
-TEST_F(UniqueNames, StopsAtTheLastSuffixEvenWhenItIsTaken)
-{
+TEST_F(UniqueNames, StopsAtTheLastSuffixEvenWhenItIsTaken) {
     const FolderItemPtr folder = box();
     for (int i = 1; i <= 999; ++i)
         m_tmp.file("hd/box/n_" + QByteArray::number(i).rightJustified(3, '0'));
@@ -65,8 +60,7 @@ TEST_F(UniqueNames, StopsAtTheLastSuffixEvenWhenItIsTaken)
     EXPECT_TRUE(folder->trueChild("n_999")->exists());
 }
 
-TEST_F(UniqueNames, ReservedNamesAreTheOnesShownUnderAnotherName)
-{
+TEST_F(UniqueNames, ReservedNamesAreTheOnesShownUnderAnotherName) {
     m_tmp.folder("home");
     m_tmp.folder("home/Documents");
     m_tmp.folder("home/Projects");

@@ -6,7 +6,12 @@
 #include "platform/gui/TextField.h"
 #include "support/ScopedHome.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QTest>
+#include <functional>
 #include <unistd.h>
 
 namespace {
@@ -164,3 +169,45 @@ TEST_F(Rename, ASystemFolderShowsTheCautionAndCanStillBeRenamed)
     EXPECT_TRUE(reserved.contains("Documents")) << "the file-system name, not the shown one";
     EXPECT_TRUE(exists("home/Papers"));
 }
+
+// A name pasted with its line break (copied from a terminal or a listing) renames the
+// item to the name alone, whether the paste replaces the name or is dropped onto it.
+TEST_F(Rename, APastedNameNeverReceivesALineBreak)
+{
+    const std::pair<const char*, std::function<void(InputWindow&)>> arrivals[] = {
+        {"pasted", [](InputWindow& d) {
+             d.newName->setFocus();
+             d.newName->selectAll();
+             QGuiApplication::clipboard()->setText(QStringLiteral("b.txt\n"));
+             QTest::keyClick(d.newName->widget(), Qt::Key_V, Qt::ControlModifier);
+         }},
+        {"dropped", [](InputWindow& d) {
+             d.newName->setText({});
+             QMimeData data;
+             data.setText(QStringLiteral("b.txt\n"));
+             QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+             QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+             QApplication::sendEvent(d.newName->widget(), &enter);
+             QApplication::sendEvent(d.newName->widget(), &drop);
+         }},
+    };
+    for (const auto& [label, bring] : arrivals) {
+        m_tmp.folder("hd/n");
+        m_tmp.file("hd/n/a.txt", "first");
+        listFolder("n");
+        select({"a.txt"});
+        w().CopyCheckBox->setValue(true);
+        m_responder.prepare = [&](ModalWindow& window) {
+            if (auto* dialog = dynamic_cast<InputWindow*>(&window)) {
+                dialog->show();
+                bring(*dialog);
+            }
+        };
+        m_responder.answer(QStringLiteral("OkButton"));
+        w().NameChangeButton->push();
+        EXPECT_EQ(entries(m_hd + "/n"), QStringList({"b.txt"})) << label;
+        EXPECT_EQ(globals::newFilename, QStringLiteral("b.txt")) << label;
+        hd("n")->deleteItem();
+    }
+}
+

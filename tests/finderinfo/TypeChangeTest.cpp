@@ -5,8 +5,11 @@
 #include "platform/gui/Shapes.h"
 #include "platform/gui/StaticText.h"
 #include "platform/gui/TextField.h"
+#include "support/Ink.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QTest>
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QUrl>
@@ -294,3 +297,27 @@ TEST_F(TypeChange, FilesDroppedFromAnotherProgramReachTheirTargets)
     }
     d.hide();
 }
+
+// Codes pasted with a line break after them (copied from a listing, say) arrive without
+// it: the files get the four characters, not five. The fields show their codes centred.
+TEST_F(TypeChange, PastedCodesLoseTheirLineBreaksAndShowCentred)
+{
+    file("target", "TEXT", "ttxt");
+    bool centred = false;
+    ASSERT_TRUE(run({"target"}, [&](TypeChangeWindow& d) {
+        d.show();
+        for (TextField* field : {d.DstCr.get(), d.DstTy.get()}) {
+            field->setFocus();
+            field->selectAll();
+            QGuiApplication::clipboard()->setText(field == d.DstCr.get() ? "prvw\n" : "PDF \r\n");
+            QTest::keyClick(field->widget(), Qt::Key_V, Qt::ControlModifier);
+        }
+        QApplication::processEvents();
+        centred = inkCentred(d.DstCr->widget()) && inkCentred(d.DstTy->widget());
+        d.hide();
+    }));
+    EXPECT_TRUE(centred);
+    EXPECT_EQ(item("target")->creatorCode(), QByteArray("prvw"));
+    EXPECT_EQ(item("target")->typeCode(), QByteArray("PDF "));
+}
+

@@ -7,6 +7,8 @@
 #include "platform/gui/Services.h"
 #include "support/WindowTest.h"
 
+#include <QApplication>
+#include <QImage>
 #include <QWidget>
 #include <fcntl.h>
 #include <unistd.h>
@@ -85,23 +87,44 @@ TEST_F(Appearance, KeysOfAnEjectedVolumeSelectNothing)
     EXPECT_EQ(w().FileListBox->selCount(), 0);
 }
 
-TEST_F(Appearance, RowHeightClickedRowAndTextSize)
+// The list draws its rows at the height the program computes with, so that a pointer
+// position maps to the row drawn under it: the shading of even rows changes exactly at
+// each computed row border, and the row found for a point is the one drawn there.
+TEST_F(Appearance, RowsAreDrawnAtTheComputedHeight)
 {
+    m_tmp.folder("hd/rows");
+    for (const char* name : {"a", "b", "c", "d", "e"})
+        m_tmp.file(QByteArray("hd/rows/") + name, "x");
+    listFolder("rows");
+    w().show();
     const std::pair<int, int> heights[] = {{8, 18}, {12, 18}, {13, 19}, {14, 21}, {32, 48}};
     for (auto [size, height] : heights) {
-        w().FileListBox->setTextSize(size);
-        EXPECT_EQ(w().culcRowHeight(w().FileListBox), height) << size;
+        // As the user sets it: back to 12, then the arrows.
+        w().FontSizeButton_Action();
+        while (w().FileListBox->textSize() < size)
+            w().LittleArrows1_Up();
+        while (w().FileListBox->textSize() > size)
+            w().LittleArrows1_Down();
+        ASSERT_EQ(w().culcRowHeight(w().FileListBox), height) << size;
+        QApplication::processEvents();
+        const QImage drawn = w().FileListBoxControl->widget()->grab().toImage();
+        const QColor shade(0xEC, 0xEC, 0xEC);
+        for (int row = 0; row < 4; ++row) {
+            const int top = 16 + row * height, bottom = top + height - 1;
+            for (int y : {top, bottom}) {
+                const bool shaded = drawn.pixelColor(2, y) == shade;
+                EXPECT_EQ(shaded, row % 2 == 0) << "size " << size << ", row " << row << ", y " << y;
+            }
+            m_input.point = w().surface()->mapToGlobal(
+                QPoint(50, w().FileListBoxControl->top() + top + height / 2));
+            EXPECT_EQ(w().getClickedRow(w().FileListBox), row) << "size " << size;
+        }
     }
     w().FontSizeButton_Action();
     EXPECT_EQ(w().FontSizeButton->caption(), "Font\rSize12");
-
-    w().show();
-    const int listTop = w().FileListBoxControl->top();
-    const std::pair<int, int> clicks[] = {{-8, 0}, {0, 0}, {5, 0}, {20, 1}, {40, 2}}; // -8: on the header
-    for (auto [below, row] : clicks) {
-        m_input.point = w().surface()->mapToGlobal(QPoint(50, listTop + 16 + below));
-        EXPECT_EQ(w().getClickedRow(w().FileListBox), row) << below;
-    }
+    EXPECT_EQ(w().FileListBox->rowHeight(), 18);
+    m_input.point = w().surface()->mapToGlobal(QPoint(50, w().FileListBoxControl->top() + 8));
+    EXPECT_EQ(w().getClickedRow(w().FileListBox), 0) << "on the header: the first row shown";
     EXPECT_EQ(w().getClickedRow(nullptr), -1);
 }
 

@@ -1,4 +1,5 @@
 #include "dialogs/answers.h"
+#include "fileitems/Paths.h"
 #include "listview/RowCells.h"
 #include "mainwindow/Window1.h"
 #include "platform/gui/CheckBox.h"
@@ -6,7 +7,10 @@
 #include "platform/gui/PictButtonClass.h"
 #include "platform/gui/Pictures.h"
 #include "platform/gui/Services.h"
+#include "platform/gui/StaticText.h"
 #include "support/WindowTest.h"
+
+#include <QApplication>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -130,25 +134,77 @@ TEST_F(Listing, ChildrenOfAnExpandedRowFollowTheListOrder)
     EXPECT_EQ(order.mid(box + 1, 3), QStringList({"b", "C", "a"}));
 }
 
+// The parent was the previous position: the two collapse into one, and Back and
+// Forward then lead exactly where positions are left.
 TEST_F(Listing, VanishedBaseFolderListsItsParent)
 {
-    m_tmp.folder("hd/p");
-    m_tmp.folder("hd/p/gone");
-    listFolder("p");
-    w().ResetFileListBox(hd("p/gone"), true); // entry 1, its parent is entry 0
-    ASSERT_EQ(w().curBase, 1);
-    ASSERT_EQ(::rename((m_hd + "/p/gone").constData(), (m_hd + "/p/moved").constData()), 0);
+    struct Case {
+        const char* label;
+        bool laterPosition; // a position after the vanished one (Back was used)
+        bool back, forward;
+    };
+    const Case cases[] = {
+        {"nothing before or after", false, false, false},
+        {"a later position stays", true, false, true},
+    };
+    for (const Case& c : cases) {
+        m_tmp.folder("hd/p");
+        m_tmp.folder("hd/p/gone");
+        m_tmp.folder("hd/later");
+        listFolder("p");
+        w().ResetFileListBox(hd("p/gone"), true); // position 1, its parent is position 0
+        if (c.laterPosition) {
+            w().ResetFileListBox(hd("later"), true);
+            w().BackButton->MouseDown(1, 1);
+        }
+        ASSERT_EQ(w().curBase, 1) << c.label;
+        ASSERT_TRUE(w().BackButton->value()) << c.label;
+        ASSERT_EQ(::rename((m_hd + "/p/gone").constData(), (m_hd + "/p/moved").constData()), 0);
 
-    m_responder.answer("OK");
-    w().ResetFileListBox(nullptr, false);
-    ASSERT_EQ(m_responder.records.size(), 1u);
-    EXPECT_EQ(m_responder.records[0].texts.join(""),
-              QStringLiteral("Finder情報が変更されました。\r基準フォルダ消失か名称変更のため"
-                             "アクセスできません。基準フォルダを親フォルダへ移動します。"));
-    EXPECT_EQ(w().curBase, 0) << "the parent was the previous entry";
-    EXPECT_EQ(w().baseFolder.size(), 1u);
-    EXPECT_EQ(names(), QStringList({"moved"}));
-    EXPECT_FALSE(w().ForwardButton->value());
+        m_responder.records.clear();
+        m_responder.answer("OK");
+        w().ResetFileListBox(nullptr, false);
+        ASSERT_EQ(m_responder.records.size(), 1u) << c.label;
+        EXPECT_EQ(m_responder.records[0].texts.join(""),
+                  QStringLiteral("Finder情報が変更されました。\r基準フォルダ消失か名称変更のため"
+                                 "アクセスできません。基準フォルダを親フォルダへ移動します。"));
+        EXPECT_EQ(w().curBase, 0) << c.label << ": the parent was the previous position";
+        EXPECT_EQ(w().baseFolder.size(), c.laterPosition ? 2u : 1u) << c.label;
+        EXPECT_EQ(names(), QStringList({"moved"})) << c.label;
+        EXPECT_EQ(w().BackButton->value(), c.back) << c.label;
+        EXPECT_EQ(w().ForwardButton->value(), c.forward) << c.label;
+        // A lit button leads somewhere; a dimmed one ignores the click.
+        w().BackButton->MouseDown(1, 1);
+        EXPECT_EQ(w().curBase, 0) << c.label;
+        if (c.forward) {
+            w().ForwardButton->MouseDown(1, 1);
+            EXPECT_EQ(fileitems::makePath(w().baseFolder.at(size_t(w().curBase))), ":later")
+                << c.label;
+        }
+        ::rmdir((m_hd + "/p/moved").constData());
+        ::rmdir((m_hd + "/p").constData());
+        ::rmdir((m_hd + "/later").constData());
+    }
+}
+
+// The count shows the rows of the folder listed now, also when it has none to paint.
+TEST_F(Listing, TheItemCountIsNeverStale)
+{
+    m_tmp.folder("hd/full");
+    m_tmp.file("hd/full/a.txt");
+    m_tmp.file("hd/full/b.txt");
+    m_tmp.folder("hd/empty");
+    w().show();
+    const std::pair<const char*, QString> steps[] = {
+        {"full", QStringLiteral("2項目")},
+        {"empty", QStringLiteral("0項目")},
+        {"full", QStringLiteral("2項目")},
+    };
+    for (auto [folder, count] : steps) {
+        w().ResetFileListBox(hd(folder), true);
+        QApplication::processEvents();
+        EXPECT_EQ(w().NumText->text(), count) << folder;
+    }
 }
 
 TEST_F(Listing, VanishedBaseFolderReplacesTheEntryWhenItsParentIsNotThePreviousOne)

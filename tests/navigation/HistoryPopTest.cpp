@@ -9,11 +9,8 @@ const QString kClear = QStringLiteral("このリストを全消去");
 class History : public Navigation {
 protected:
     QString shown(const QByteArray& relative) { return fileitems::pathForDisplay(hd(relative)); }
-    void choose(int row)
-    {
-        w().HistoryPop->setListIndex(-1); // so that choosing the selected row is a change
-        w().HistoryPop->setListIndex(row);
-    }
+    // As the user's choice from the open menu, the row already selected included.
+    void choose(int row) { w().HistoryPop->choose(row); }
 };
 
 } // namespace
@@ -108,4 +105,26 @@ TEST_F(History, WhenEveryEntryHasVanishedTheListStartsAfresh)
     EXPECT_EQ(rows(*w().HistoryPop), QStringList({shown("c"), "-", kClear}));
     EXPECT_EQ(w().HistoryFolderItem.size(), 3u);
     EXPECT_EQ(w().HistoryPop->listIndex(), -1);
+}
+
+// The listed folder vanishes and is replaced in place by its parent; its row stays
+// selected. Choosing that row again still acts: the gone entry is pruned and the one
+// above it is listed.
+TEST_F(History, ChoosingTheRowOfAFolderReplacedInPlaceActs)
+{
+    start("a");
+    go("a/b");
+    go("c");
+    w().BackButton->MouseDown(1, 1); // back at a/b, its row selected
+    ASSERT_EQ(w().HistoryPop->listIndex(), 1);
+    ASSERT_TRUE(QDir(QString::fromUtf8(m_hd + "/a/b")).removeRecursively());
+    m_responder.answer("OK");
+    w().ResetFileListBox(nullptr, false); // the vanished base folder: its parent, in place
+    ASSERT_EQ(basePath(), ":a");
+    ASSERT_EQ(w().HistoryPop->listIndex(), 1) << "the gone folder's row is still selected";
+
+    choose(1);
+    EXPECT_EQ(rows(*w().HistoryPop), QStringList({shown("a"), shown("c"), "-", kClear}));
+    EXPECT_EQ(basePath(), ":a");
+    EXPECT_EQ(w().HistoryFolderItem.size(), 4u);
 }

@@ -195,18 +195,35 @@ TEST_F(Popups, DroppingSeveralItemsIsRefusedWithAMessage)
     EXPECT_EQ(positionPaths(), QStringList({""}));
 }
 
-// Another program drops file URLs; a folder's URL may end in "/".
-TEST_F(Popups, AFolderDroppedFromAnotherProgramBecomesTheBaseFolder)
+// Another program drags file URLs (a folder's may end in "/"). The box takes a drag that
+// carries a folder or disk and refuses any other, so that the pointer shows whether a
+// drop would do something.
+TEST_F(Popups, TheBaseFolderBoxTakesFoldersAndDisksFromAnotherProgram)
 {
     m_tmp.folder("hd/dropped");
+    m_tmp.file("hd/note.txt", "text");
     start();
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(QString::fromUtf8(m_hd + "/dropped/"))});
+    const struct {
+        const char* what;
+        QByteArray path;
+        bool taken;
+    } cases[] = {
+        {"a file", m_hd + "/note.txt", false},
+        {"a folder", m_hd + "/dropped/", true},
+        {"a disk", m_other, true},
+    };
     QWidget* box = w().BaseDropBox->widget();
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(box, &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(box, &drop);
-    EXPECT_EQ(positionPaths(), QStringList({"", ":dropped"}));
+    for (const auto& c : cases) {
+        const size_t before = w().baseFolder.size();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromUtf8(c.path))});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box, &enter);
+        EXPECT_EQ(enter.isAccepted(), c.taken) << c.what;
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box, &drop);
+        EXPECT_EQ(w().baseFolder.size(), before + (c.taken ? 1 : 0)) << c.what;
+    }
+    EXPECT_EQ(positionPaths(), QStringList({"", ":dropped", ""}));
+    EXPECT_EQ(messages(), 0);
 }

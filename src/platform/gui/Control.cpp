@@ -9,18 +9,20 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 
-// Help tags keep every space (the program indents lines with full-width spaces), so
-// they are shown as pre-formatted rich text rather than collapsed plain text.
+// Help tags keep every space (the program indents lines with full-width spaces) and
+// their lines as written, none wrapped inside: pre-formatted rich text, not plain text,
+// which a tooltip would collapse and wrap.
 QString toolTipHtml(const QString& tag)
 {
     if (tag.isEmpty())
         return {};
     QString html = withLineBreaks(tag).toHtmlEscaped();
     html.replace(QLatin1Char('\n'), QLatin1String("<br>"));
-    return QLatin1String("<p style='white-space:pre-wrap'>") + html + QLatin1String("</p>");
+    return QLatin1String("<p style='white-space:pre'>") + html + QLatin1String("</p>");
 }
 
 std::vector<FolderItemPtr> droppedItems(const QMimeData* data)
@@ -144,16 +146,28 @@ void Control::refresh()
         m_widget->repaint();
 }
 
-void Control::setAcceptsFileDrops(bool accept)
+void Control::setAcceptsFileDrops(bool accept, DropKind kind)
 {
     m_acceptsDrops = accept;
+    m_dropKind = kind;
     if (m_widget)
         m_widget->setAcceptDrops(accept);
 }
 
+bool Control::takesItems(const std::vector<FolderItemPtr>& items) const
+{
+    if (items.empty())
+        return false;
+    if (m_dropKind == DropKind::AnyItem)
+        return true;
+    return std::any_of(items.begin(), items.end(), [](const FolderItemPtr& item) {
+        return item && (item->isFolder() || item->isVolumeRoot());
+    });
+}
+
 void Control::dropObject(const std::vector<FolderItemPtr>& items)
 {
-    if (onDropObject && !items.empty())
+    if (onDropObject && takesItems(items))
         onDropObject(items);
 }
 
@@ -172,7 +186,7 @@ bool Control::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::DragEnter: {
         auto* e = static_cast<QDragEnterEvent*>(event);
-        if (!m_acceptsDrops || droppedItems(e->mimeData()).empty())
+        if (!m_acceptsDrops || !takesItems(droppedItems(e->mimeData())))
             return false;
         e->acceptProposedAction();
         if (onDragEnter)
@@ -187,8 +201,13 @@ bool Control::eventFilter(QObject* watched, QEvent* event)
         auto* e = static_cast<QDropEvent*>(event);
         if (!m_acceptsDrops)
             return false;
+        const std::vector<FolderItemPtr> items = droppedItems(e->mimeData());
+        if (!takesItems(items)) {
+            e->ignore();
+            return true;
+        }
         e->acceptProposedAction();
-        dropObject(droppedItems(e->mimeData()));
+        dropObject(items);
         return true;
     }
     default:

@@ -53,9 +53,12 @@ public:
     void refresh();               // redraw now
 
     // Dropped file items: from other programs (file URLs) or from the program's own
-    // in-window drag, which delivers them with dropObject().
-    void setAcceptsFileDrops(bool accept);
+    // in-window drag, which delivers them with dropObject(). A control that takes only
+    // folders and disks refuses a drag that carries none (the pointer shows it).
+    enum class DropKind { AnyItem, FoldersAndDisks };
+    void setAcceptsFileDrops(bool accept, DropKind kind = DropKind::AnyItem);
     bool acceptsFileDrops() const { return m_acceptsDrops; }
+    bool takesItems(const std::vector<FolderItemPtr>& items) const; // by the drop kind
     void dropObject(const std::vector<FolderItemPtr>& items);
 
     std::function<void()> onMouseEnter;
@@ -86,6 +89,7 @@ private:
     unsigned m_anchors = kAnchorTopLeft;
     int m_textSize = 12;
     bool m_acceptsDrops = false;
+    DropKind m_dropKind = DropKind::AnyItem;
 };
 
 // Wraps a widget made elsewhere in the platform layer (the list box) as a control.

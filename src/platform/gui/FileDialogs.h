@@ -8,7 +8,9 @@
 // them under test.
 namespace FileDialogs {
 
-FolderItemPtr selectFolder(const QString& prompt, const FolderItemPtr& start = {});
+// title, when given, names the dialog's window and the prompt stands inside it.
+FolderItemPtr selectFolder(const QString& prompt, const FolderItemPtr& start = {},
+                           const QString& title = {});
 FolderItemPtr getOpenFile(const QString& prompt, const FolderItemPtr& start = {});
 
 } // namespace FileDialogs

@@ -43,6 +43,8 @@ ListBox::ListBox(QWidget* parent)
     m_selection->changed = [this] { selectionChanged(); };
     m_view->setRowSelection(m_selection);
     m_view->onToggle = [this](int row) { setExpanded(row, !expanded(row)); };
+    m_view->onStartDrag = [this](int row) { startRowDrag(row); };
+    m_view->onPress = [this](const QPoint& p) { return onMouseDown && onMouseDown(p.x(), p.y()); };
     m_view->onDoubleClick = [this](int row) {
         if (onDoubleClick)
             onDoubleClick(row);
@@ -69,6 +71,13 @@ void ListBox::selectionChanged()
         m_changedInBatch = true;
     else if (onChange)
         onChange();
+}
+
+void ListBox::enterEvent(QEnterEvent* event)
+{
+    QWidget::enterEvent(event);
+    if (onMouseEnter)
+        onMouseEnter();
 }
 
 void ListBox::leaveEvent(QEvent* event)

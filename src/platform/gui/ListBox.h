@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/fs/FolderItem.h"
 #include "platform/gui/ListRow.h"
 
 #include <QPixmap>
@@ -92,6 +93,13 @@ public:
     void setScrollBarVisible(bool visible);
     int rowAt(int y) const; // y in the list's coordinates; -1 outside rows
 
+    // --- check boxes in column 0 (the drop-target marks); rows start unchecked
+    bool checkBoxColumn() const;
+    void setCheckBoxColumn(bool on); // off also unchecks every row
+    bool cellCheck(int row) const;
+    void setCellCheck(int row, bool checked);
+    void uncheckAll();
+
     // --- events; each is optional
     std::function<void(int row)> onExpandRow;
     std::function<void()> onChange;                 // selection changed
@@ -99,14 +107,24 @@ public:
     std::function<bool(int column)> onSortColumn;    // true: the handler sorted
     std::function<void(int row, int column)> onCellTextPaint;
     std::function<void(int row)> onDoubleClick;
+    std::function<void()> onMouseEnter;
+    // A press in the list (x, y in the list's coordinates); true consumes it, so that
+    // the list neither selects nor drags.
+    std::function<bool(int x, int y)> onMouseDown;
+    // A row is dragged: the handler fills the items to carry (empty entries allowed).
+    // True hands them to the window system as file URLs, for other programs; false
+    // ends the drag here.
+    std::function<bool(std::vector<FolderItemPtr>& drag, int row)> onDragRow;
     std::function<void()> onMouseExit;
 
 protected:
+    void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:
     class ChangeBatch;
     void selectionChanged();
+    void startRowDrag(int row);
     void updateRowHeight();
 
     std::unique_ptr<ListBoxModel> m_model;

@@ -33,7 +33,12 @@ void ListBoxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     QRect textRect = option.rect.adjusted(2, 0, -2, 0);
     QFont font = option.font;
     if (index.column() == 0) {
-        textRect.setLeft(paintNameDecoration(painter, option.rect, row, option));
+        QRect cell = option.rect;
+        if (m_look.checkBoxColumn) {
+            paintCheckBox(painter, cell, m_look.checkedRows.contains(index.row()));
+            cell.setLeft(cell.left() + ListBoxLook::kCheckBoxWidth);
+        }
+        textRect.setLeft(paintNameDecoration(painter, cell, row, option));
         font.setUnderline(row.underline);
     }
     if (textRect.width() <= 0)
@@ -95,5 +100,25 @@ void ListBoxDelegate::paintTriangle(QPainter* painter, const QRect& box, bool ex
     const bool selected = option.state & QStyle::State_Selected;
     painter->fillPath(path, selected ? option.palette.highlightedText()
                                      : QBrush(QColor(0x60, 0x60, 0x60)));
+    painter->restore();
+}
+
+void ListBoxDelegate::paintCheckBox(QPainter* painter, const QRect& cell, bool checked) const
+{
+    const int side = std::min(12, cell.height() - 4);
+    const QRect box(cell.left() + 3, cell.top() + (cell.height() - side) / 2, side, side);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->fillRect(box, Qt::white);
+    painter->setPen(QPen(QColor(0x60, 0x60, 0x60), 1));
+    painter->drawRect(box.adjusted(0, 0, -1, -1));
+    if (checked) {
+        QPainterPath tick;
+        tick.moveTo(box.left() + side * 0.2, box.top() + side * 0.55);
+        tick.lineTo(box.left() + side * 0.42, box.top() + side * 0.78);
+        tick.lineTo(box.left() + side * 0.82, box.top() + side * 0.22);
+        painter->setPen(QPen(Qt::black, 2));
+        painter->drawPath(tick);
+    }
     painter->restore();
 }

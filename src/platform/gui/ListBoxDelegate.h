@@ -25,6 +25,7 @@ public:
 private:
     int paintNameDecoration(QPainter* painter, const QRect& cell, const ListRow& row,
                             const QStyleOptionViewItem& option) const;
+    void paintCheckBox(QPainter* painter, const QRect& cell, bool checked) const;
     void paintTriangle(QPainter* painter, const QRect& box, bool expanded,
                        const QStyleOptionViewItem& option) const;
 

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QPixmap>
 #include <QRect>
+#include <QSet>
 
 // What the view and its delegate share about the list's appearance.
 struct ListBoxLook {
@@ -17,6 +18,9 @@ struct ListBoxLook {
     int textSize = 12;
     int rowHeight = 18;
     QHash<int, QPixmap> pictures;
+    bool checkBoxColumn = false;
+    QSet<int> checkedRows; // shown row indexes; only while checkBoxColumn
+    static constexpr int kCheckBoxWidth = 18;
 
     // The disclosure triangle's place in a column-0 cell.
     static QRect triangleRect(const QRect& cell, int depth)

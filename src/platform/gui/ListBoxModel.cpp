@@ -77,7 +77,8 @@ QVariant ListBoxModel::headerData(int section, Qt::Orientation orientation, int 
 
 Qt::ItemFlags ListBoxModel::flags(const QModelIndex& index) const
 {
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled
+                           : Qt::NoItemFlags;
 }
 
 int ListBoxModel::count() const

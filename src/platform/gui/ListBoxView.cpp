@@ -2,6 +2,7 @@
 
 #include "platform/gui/ListBox.h"
 #include "platform/gui/ListBoxDelegate.h"
+#include "platform/gui/ListBoxHeader.h"
 #include "platform/gui/ListBoxLook.h"
 #include "platform/gui/ListBoxModel.h"
 #include "platform/gui/ListBoxSelection.h"
@@ -19,6 +20,7 @@ ListBoxView::ListBoxView(ListBoxModel& model, const ListBoxLook& look, QWidget* 
     : QTreeView(parent), m_model(model), m_look(look),
       m_delegate(new ListBoxDelegate(model, look, this))
 {
+    setHeader(new ListBoxHeader(this));
     setModel(&model);
     setItemDelegate(m_delegate);
     setUniformRowHeights(true);
@@ -29,6 +31,9 @@ ListBoxView::ListBoxView(ListBoxModel& model, const ListBoxLook& look, QWidget* 
     setSortingEnabled(false);
     setAllColumnsShowFocus(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Dragging rows: a press on a selected row keeps the selection until the release,
+    // so that several rows can be dragged; startDrag() hands the drag to the program.
+    setDragEnabled(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -42,13 +47,20 @@ ListBoxView::ListBoxView(ListBoxModel& model, const ListBoxLook& look, QWidget* 
     headFont.setPixelSize(kHeaderTextPixels);
     head->setFont(headFont);
     head->setFixedHeight(ListBox::kHeaderHeight);
-    head->setMinimumSectionSize(0);
-    head->setStretchLastSection(false);
-    head->setSectionsMovable(false);
+    // After setSortingEnabled(false), which makes the headings unclickable: the list
+    // sorts itself on a click.
     head->setSectionsClickable(true);
     head->setSortIndicatorShown(true);
-    head->setSectionResizeMode(QHeaderView::Interactive);
     head->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    // Scrolled to the far right, the last border would lie on the list's right edge,
+    // where nobody can take hold of it: leave room for its grip.
+    connect(horizontalScrollBar(), &QScrollBar::rangeChanged, this, [this](int min, int max) {
+        const int room = ListBoxHeader::kGripMargin + 2;
+        const int wanted = header()->length() + room - viewport()->width();
+        if (wanted > max)
+            horizontalScrollBar()->setRange(min, wanted);
+    });
 }
 
 void ListBoxView::relayoutRows()
@@ -123,12 +135,20 @@ int ListBoxView::triangleRowAt(const QPoint& pos) const
     const ListRow& row = m_model.shownRow(index.row());
     if (!row.folderRow)
         return -1;
-    const QRect cell = visualRect(m_model.index(index.row(), 0));
+    QRect cell = visualRect(m_model.index(index.row(), 0));
+    if (m_look.checkBoxColumn)
+        cell.setLeft(cell.left() + ListBoxLook::kCheckBoxWidth);
     return ListBoxLook::triangleRect(cell, row.depth).contains(pos) ? index.row() : -1;
 }
 
 void ListBoxView::mousePressEvent(QMouseEvent* event)
 {
+    if (onPress && onPress(viewport()->mapTo(parentWidget(), event->position().toPoint()))) {
+        event->accept();
+        return;
+    }
+    const QModelIndex pressed = indexAt(event->position().toPoint());
+    m_pressedRow = pressed.isValid() ? pressed.row() : -1;
     const int row = triangleRowAt(event->position().toPoint());
     if (row >= 0 && event->button() == Qt::LeftButton) {
         event->accept();
@@ -152,4 +172,14 @@ void ListBoxView::mouseDoubleClickEvent(QMouseEvent* event)
     const QModelIndex index = indexAt(pos);
     if (index.isValid() && event->button() == Qt::LeftButton && onDoubleClick)
         onDoubleClick(index.row());
+}
+
+// The program's drag runs a loop of its own, in which the view goes on receiving
+// moves while it still thinks a drag is about to start: one press, one drag.
+void ListBoxView::startDrag(Qt::DropActions)
+{
+    const int row = m_pressedRow;
+    m_pressedRow = -1;
+    if (row >= 0 && onStartDrag)
+        onStartDrag(row);
 }

@@ -25,6 +25,8 @@ public:
 
     std::function<void(int row)> onToggle;
     std::function<void(int row)> onDoubleClick;
+    std::function<void(int row)> onStartDrag;
+    std::function<bool(const QPoint& inList)> onPress; // true consumes the press
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,6 +34,7 @@ protected:
                  const QModelIndex& index) const override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
 
 private:
     int triangleRowAt(const QPoint& pos) const;
@@ -41,4 +44,5 @@ private:
     const ListBoxLook& m_look;
     ListBoxDelegate* m_delegate;
     const ListBoxSelection* m_selection = nullptr;
+    int m_pressedRow = -1;
 };

@@ -1,11 +1,85 @@
 #include "platform/gui/MenuBar.h"
 
 #include "platform/gui/Application.h"
+#include "platform/gui/Window.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+
+namespace {
+
+// The field the user was typing in. While the menu is open, and as it closes, the
+// application may have no focus widget; the window in front still knows its own.
+QWidget* focusedWidget()
+{
+    if (QWidget* focus = QApplication::focusWidget())
+        return focus;
+    Window* front = Window::lastActive();
+    return front ? front->topWidget()->focusWidget() : nullptr;
+}
+
+// Whether the command has something to act on in the focused field; no field, no.
+bool textCommandApplies(TextCommand command)
+{
+    QWidget* focus = focusedWidget();
+    bool editable = false, selection = false, undo = false;
+    if (auto* line = qobject_cast<QLineEdit*>(focus)) {
+        editable = !line->isReadOnly();
+        selection = line->hasSelectedText();
+        undo = line->isUndoAvailable();
+    } else if (auto* edit = qobject_cast<QPlainTextEdit*>(focus)) {
+        editable = !edit->isReadOnly();
+        selection = edit->textCursor().hasSelection();
+        undo = edit->document()->isUndoAvailable();
+    } else {
+        return false;
+    }
+    switch (command) {
+    case TextCommand::Undo:
+        return editable && undo;
+    case TextCommand::Cut:
+    case TextCommand::Clear:
+        return editable && selection;
+    case TextCommand::Copy:
+        return selection;
+    case TextCommand::Paste:
+        return editable && !QGuiApplication::clipboard()->text().isEmpty();
+    }
+    return false;
+}
+
+void runTextCommand(TextCommand command)
+{
+    if (!textCommandApplies(command))
+        return;
+    QWidget* focus = focusedWidget();
+    if (auto* line = qobject_cast<QLineEdit*>(focus)) {
+        switch (command) {
+        case TextCommand::Undo: line->undo(); break;
+        case TextCommand::Cut: line->cut(); break;
+        case TextCommand::Copy: line->copy(); break;
+        case TextCommand::Paste: line->paste(); break;
+        case TextCommand::Clear: line->del(); break;
+        }
+    } else if (auto* edit = qobject_cast<QPlainTextEdit*>(focus)) {
+        switch (command) {
+        case TextCommand::Undo: edit->undo(); break;
+        case TextCommand::Cut: edit->cut(); break;
+        case TextCommand::Copy: edit->copy(); break;
+        case TextCommand::Paste: edit->paste(); break;
+        case TextCommand::Clear: edit->textCursor().removeSelectedText(); break;
+        }
+    }
+}
+
+} // namespace
 
 QString MenuItem::name() const
 {
@@ -36,6 +110,40 @@ void MenuItem::trigger()
 {
     if (m_action->isEnabled())
         m_action->trigger();
+}
+
+Menu::Menu(QMenu* menu) : m_menu(menu)
+{
+    m_connections.push_back(
+        QObject::connect(menu, &QMenu::aboutToShow, menu, [this] { updateTextItems(); }));
+}
+
+Menu::~Menu()
+{
+    for (const QMetaObject::Connection& c : m_connections)
+        QObject::disconnect(c);
+}
+
+MenuItem* Menu::addTextItem(const QString& name, const QString& text, TextCommand command,
+                            const QString& shortcut)
+{
+    MenuItem* item = addItem(name, text, shortcut);
+    item->onAction = [command] {
+        runTextCommand(command);
+        return true;
+    };
+    if (m_textItems.empty())
+        m_connections.push_back(QObject::connect(qApp, &QApplication::focusChanged, m_menu,
+                                                 [this] { updateTextItems(); }));
+    m_textItems.emplace_back(item, command);
+    item->setEnabled(textCommandApplies(command));
+    return item;
+}
+
+void Menu::updateTextItems()
+{
+    for (auto& [item, command] : m_textItems)
+        item->setEnabled(textCommandApplies(command));
 }
 
 MenuItem* Menu::addItem(const QString& name, const QString& text, const QString& shortcut)

@@ -23,6 +23,7 @@ Answer scripted(ModalResponder& responder, Kind kind, const QString& text, const
                : Answer::Cancel;
 }
 
+// A box with OK alone tells something and shows no icon.
 QMessageBox::Icon iconFor(Kind kind)
 {
     switch (kind) {
@@ -33,7 +34,7 @@ QMessageBox::Icon iconFor(Kind kind)
     case Kind::Note:
         break;
     }
-    return QMessageBox::Information;
+    return QMessageBox::NoIcon;
 }
 
 } // namespace

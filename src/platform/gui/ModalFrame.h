@@ -4,8 +4,8 @@
 
 class ModalWindow;
 
-// The dialog widget of a ModalWindow. It has no close box and ignores the window
-// manager's close request: only the window's buttons (or their keys) end it.
+// The dialog widget of a ModalWindow. Without a close box only the window's buttons (or
+// their keys) end it.
 class ModalFrame : public QDialog {
     Q_OBJECT
 public:

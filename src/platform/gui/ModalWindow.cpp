@@ -17,18 +17,31 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
+namespace {
+
+// The window manager is told which functions a dialog has. Naming none (no close box)
+// tells it nothing, and it offers all, the close box included; so a dialog without one
+// names maximizing, which a window of fixed size is not offered anyway.
+Qt::WindowFlags dialogFlags(bool sheet, bool closeBox)
+{
+    if (sheet)
+        return Qt::Dialog | Qt::FramelessWindowHint;
+    const Qt::WindowFlags titled = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    return closeBox ? titled | Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint
+                    : titled | Qt::WindowMaximizeButtonHint;
+}
+
+} // namespace
+
 ModalFrame::ModalFrame(ModalWindow& window, bool sheet)
-    : QDialog(nullptr,
-              sheet ? Qt::Dialog | Qt::FramelessWindowHint
-                    : Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_window(window)
+    : QDialog(nullptr, dialogFlags(sheet, false)), m_window(window)
 {
     setModal(true);
 }
 
 void ModalFrame::closeEvent(QCloseEvent* event)
 {
-    if (allowClose)
+    if (allowClose || m_window.handleCloseRequest())
         event->accept();
     else
         event->ignore();
@@ -81,6 +94,31 @@ void ModalWindow::setResizable(bool resizable)
     surface()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     // The frame follows the limits the window then sets on its client area.
     m_frame->layout()->setSizeConstraint(QLayout::SetMinAndMaxSize);
+}
+
+void ModalWindow::setCloseBox(bool closeBox)
+{
+    m_closeBox = closeBox;
+    if (m_style == Style::Sheet)
+        return;
+    const bool shown = m_frame->isVisible();
+    m_frame->setWindowFlags(dialogFlags(false, closeBox));
+    if (shown)
+        m_frame->show(); // changing the flags hides a shown window
+}
+
+bool ModalWindow::handleCloseRequest()
+{
+    if (m_closeBox) {
+        close();
+        return true;
+    }
+    // Some window managers (openbox) draw a close box on every titled window whatever
+    // it asks for; there it does what Escape does, rather than nothing.
+    PushButton* cancel = cancelButton();
+    if (cancel && cancel->visible() && cancel->enabled())
+        cancel->push();
+    return !m_frame->isVisible();
 }
 
 void ModalWindow::close()

@@ -29,6 +29,11 @@ public:
     void setSize(int width, int height); // modal windows keep their size
     // Lets the user resize the window between its minimum and maximum sizes.
     void setResizable(bool resizable);
+    // A window with a close box ends as close() ends it when the user closes it (the
+    // box, Alt+F4). Without one (the default) the window manager is asked to show none;
+    // where it shows one anyway, a close request pushes the cancel button.
+    void setCloseBox(bool closeBox);
+    bool hasCloseBox() const { return m_closeBox; }
 
     // Gives the window that was in front before a modal interaction its activation back,
     // raising its onActivate itself where the window system does not.
@@ -36,6 +41,7 @@ public:
 
     // The platform side, used by ModalFrame.
     bool handleKey(int qtKey, int qtModifiers);
+    bool handleCloseRequest(); // true: the window closed
 
 private:
     void answerFrom(ModalResponder& responder);
@@ -46,4 +52,5 @@ private:
     ModalFrame* m_frame = nullptr;
     bool m_running = false;
     bool m_closeRequested = false;
+    bool m_closeBox = false;
 };

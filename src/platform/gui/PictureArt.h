@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <vector>
 
 // The project's own drawings of the program's pictures, for desktops whose icon theme
 // has no fitting icon. Masks are black where the picture shows.
@@ -17,5 +18,9 @@ QPixmap aliasBadge(const QPixmap& picture); // adds the alias arrow in the corne
 QPixmap maskOf(const QPixmap& picture);     // black where the picture is not transparent
 QPixmap dimmed(const QPixmap& picture);
 QPixmap fingerCursor();
+// The picture an in-window row drag carries: one band per visible row, green and framed
+// where the row is selected, see-through (the list shows through it in part) elsewhere
+// transparent.
+QPixmap dragBands(int width, int rowHeight, const std::vector<bool>& selectedBands);
 
 } // namespace PictureArt

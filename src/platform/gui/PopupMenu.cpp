@@ -6,21 +6,58 @@
 #include <QComboBox>
 
 namespace {
+
 constexpr int kTextRole = Qt::UserRole + 1;
 const QString kSeparator = QStringLiteral("-");
-}
+
+class PopupCombo : public QComboBox {
+public:
+    std::function<void()> onOpen;
+    void showPopup() override
+    {
+        if (onOpen)
+            onOpen();
+        QComboBox::showPopup();
+    }
+};
+
+} // namespace
 
 PopupMenu::PopupMenu(WindowBase& window, int left, int top, int width, int height,
                      Control* inside)
-    : Control(window, new QComboBox, QRect(left, top, width, height), inside)
+    : Control(window, new PopupCombo, QRect(left, top, width, height), inside)
 {
     combo()->setFocusPolicy(Qt::TabFocus);
     combo()->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    // currentIndexChanged fires for the user's choice and for code alike.
+    // currentIndexChanged fires for the user's choice and for code alike; activated
+    // follows every choice of the user, the row already selected included.
     connect(combo(), &QComboBox::currentIndexChanged, this, [this] {
+        ++m_changes;
         if (onChange)
             onChange();
     });
+    static_cast<PopupCombo*>(combo())->onOpen = [this] { m_changesAtChoice = m_changes; };
+    connect(combo(), &QComboBox::activated, this, [this](int index) { chosen(index); });
+}
+
+void PopupMenu::choose(int index)
+{
+    if (index < 0 || index >= listCount())
+        return;
+    m_changesAtChoice = m_changes;
+    combo()->setCurrentIndex(index);
+    chosen(index);
+}
+
+void PopupMenu::chosen(int index)
+{
+    // A choice that changed the row has raised onChange already.
+    if (m_everyChoiceActs && index == combo()->currentIndex() && m_changes == m_changesAtChoice) {
+        ++m_changes;
+        if (onChange)
+            onChange();
+    }
+    m_changesAtChoice = m_changes;
 }
 
 QComboBox* PopupMenu::combo() const

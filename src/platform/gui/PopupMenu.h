@@ -23,6 +23,11 @@ public:
     int listIndex() const;         // -1 for none
     void setListIndex(int index);  // -1 clears; raises onChange when it changes
     QString text() const;          // the selected row's text
+    // As the user's choice of a row from the open menu.
+    void choose(int index);
+    // The user choosing the row that is already selected raises onChange too (off by
+    // default, as for selecting from code).
+    void setEveryChoiceActs(bool acts) { m_everyChoiceActs = acts; }
 
     std::function<void()> onChange;
 
@@ -31,4 +36,9 @@ protected:
 
 private:
     QComboBox* combo() const;
+    void chosen(int index);
+
+    bool m_everyChoiceActs = false;
+    int m_changes = 0;         // onChange raised so far
+    int m_changesAtChoice = 0; // ... when the menu opened
 };

@@ -30,9 +30,11 @@ public:
             bits |= kControlKey; // a contextual click
         return bits;
     }
+    // While another program drags over one of our windows the window system tells us
+    // nothing of its button; the drag itself means the button is held.
     bool mouseDown() const override
     {
-        return QGuiApplication::mouseButtons() & Qt::LeftButton;
+        return m_dragOver || (QGuiApplication::mouseButtons() & Qt::LeftButton);
     }
     QPoint pointer() const override { return QCursor::pos(); }
     bool escapePressed() const override { return m_escape; }
@@ -42,14 +44,29 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* e) override
     {
-        if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape)
-            m_escape = true;
+        switch (e->type()) {
+        case QEvent::KeyPress:
+            if (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape)
+                m_escape = true;
+            break;
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+            m_dragOver = true;
+            break;
+        case QEvent::DragLeave:
+        case QEvent::Drop:
+            m_dragOver = false;
+            break;
+        default:
+            break;
+        }
         return false;
     }
 
 private:
     QElapsedTimer m_clock;
     bool m_escape = false;
+    bool m_dragOver = false;
 };
 
 LiveInput& liveInput()

@@ -90,12 +90,15 @@ QRect Window::frameBounds() const
 void Window::setFrameBounds(const QRect& clientArea)
 {
     setSize(clientArea.width(), clientArea.height());
-    // Place the frame so that the client area lands where it was; a stored position
-    // that no screen shows any more is not used.
-    const QPoint offset = surface()->mapTo(m_frame, QPoint(0, 0));
-    QScreen* screen = QGuiApplication::screenAt(clientArea.topLeft());
-    if (screen)
-        m_frame->move(clientArea.topLeft() - offset);
+    // A stored position that no screen shows any more is not used.
+    if (!QGuiApplication::screenAt(clientArea.topLeft()))
+        return;
+    // The client area goes back where it was saved. move() would place the outer frame
+    // there, so that every restart under a window manager moved the window down by the
+    // title bar; setGeometry() places the window's own area and leaves the decorations
+    // to the window manager. The menu bar lies above the client area, inside the frame.
+    const QPoint menuBar = surface()->mapTo(m_frame, QPoint(0, 0));
+    m_frame->setGeometry(QRect(clientArea.topLeft() - menuBar, m_frame->size()));
 }
 
 void Window::activate()

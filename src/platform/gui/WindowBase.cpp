@@ -98,6 +98,14 @@ Control* WindowBase::controlAt(int x, int y) const
     return nullptr;
 }
 
+Control* WindowBase::dropTargetAt(int x, int y) const
+{
+    for (Control* c = controlAt(x, y); c; c = c->inside())
+        if (c->acceptsFileDrops())
+            return c;
+    return nullptr;
+}
+
 Control* WindowBase::findControl(const QString& name) const
 {
     for (Control* c : m_controls) {

@@ -36,6 +36,9 @@ public:
 
     // The control under a point in window coordinates (the innermost one), or none.
     Control* controlAt(int x, int y) const;
+    // The control that would take file items dropped at a point: the innermost shown
+    // control there that accepts drops, or one it lies inside. Enabled or not.
+    Control* dropTargetAt(int x, int y) const;
     const std::vector<Control*>& controls() const { return m_controls; }
     Control* findControl(const QString& name) const; // by name, else by caption
 

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QImage>
+#include <QMouseEvent>
 #include <QRandomGenerator>
+#include <QScrollBar>
 #include <QTest>
 #include <QTreeView>
 #include <gtest/gtest.h>
@@ -518,6 +520,65 @@ TEST_F(ListBoxTest, ColumnWidthsRoundTripAndBadEntriesAreIgnored)
     EXPECT_EQ(list.columnWidths(), "350,5,140,90,80,80,1,0,0");
     list.setColumnWidths("200, x,,-4,70");
     EXPECT_EQ(list.columnWidths(), "200,5,140,90,70,80,1,0,0");
+}
+
+// A drag of the mouse in the header from x by dx, in the header's own coordinates.
+void dragInHeader(QHeaderView* head, int x, int dx)
+{
+    QWidget* target = head->viewport();
+    const int y = head->height() / 2;
+    auto send = [&](QEvent::Type type, int at, Qt::MouseButtons buttons) {
+        QMouseEvent e(type, QPointF(at, y), target->mapToGlobal(QPointF(at, y)),
+                      Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(target, &e);
+    };
+    send(QEvent::MouseButtonPress, x, Qt::LeftButton);
+    for (int step = 1; step <= 4; ++step)
+        send(QEvent::MouseMove, x + dx * step / 4, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, x + dx, Qt::NoButton);
+}
+
+// Every column can be widened by its border, the hidden ones at the end of the header
+// too; where borders coincide, a drag to the right opens the last of those columns.
+TEST_F(ListBoxTest, EveryColumnBorderCanBeDragged)
+{
+    struct Case {
+        const char* label;
+        QString widths;
+        int column; // whose right border is grabbed
+        int offset; // pointer position from that border
+        int dx;
+        QString after;
+    };
+    const Case cases[] = {
+        {"the last hidden column opens", "350,5,140,90,80,80,1,0,0", 8, 2, 40,
+         "350,5,140,90,80,80,1,0,40"},
+        {"then the one before it", "350,5,140,90,80,80,1,0,40", 7, 1, 30,
+         "350,5,140,90,80,80,1,30,40"},
+        {"the one-pixel column", "350,5,140,90,80,80,1,30,40", 6, 1, 20,
+         "350,5,140,90,80,80,21,30,40"},
+        {"a drag to the left narrows the column with a width", "350,5,140,90,80,80,0,0,0", 8,
+         0, -30, "350,5,140,90,80,50,0,0,0"},
+        {"a visible column", "350,5,140,90,80,80,1,0,0", 2, -1, 25, "350,5,165,90,80,80,1,0,0"},
+        {"columns shrink to 0 at most", "350,5,140,90,80,80,1,0,0", 1, 0, -20,
+         "350,0,140,90,80,80,1,0,0"},
+    };
+    list.show();
+    auto* view = list.findChild<QTreeView*>();
+    ASSERT_TRUE(view);
+    QHeaderView* head = view->header();
+    for (const Case& c : cases) {
+        list.setColumnWidths(c.widths);
+        QApplication::processEvents();
+        // Scrolled as far right as the list goes, where the end of the header shows.
+        view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
+        QApplication::processEvents();
+        const int border = head->sectionViewportPosition(c.column) + head->sectionSize(c.column);
+        EXPECT_LT(border + c.offset, head->viewport()->width()) << c.label << ": out of reach";
+        dragInHeader(head, border + c.offset, c.dx);
+        EXPECT_EQ(list.columnWidths(), c.after) << c.label;
+    }
+    list.setColumnWidths("350,5,140,90,80,80,1,0,0");
 }
 
 TEST_F(ListBoxTest, BadIndexesAreHarmless)

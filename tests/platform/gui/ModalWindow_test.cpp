@@ -10,7 +10,9 @@
 #include "support/TempDir.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QWidget>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -164,6 +166,80 @@ TEST(ModalKeys, ShowModalRunsANestedLoopUntilAButtonCloses)
     w.showModal();
     EXPECT_EQ(w.answer, "cancel");
     EXPECT_FALSE(w.visible());
+}
+
+// The window manager's close request (the close box, Alt+F4) ends a window with a close
+// box without pressing a button. A window without one asks the window manager for none;
+// where one is drawn anyway, it is the cancel button, and without a cancel button it
+// does nothing.
+struct TitledWindow : ModalWindow {
+    PushButton cancel{*this, 80, 45, 70, 20, "閉じる"};
+    QString answer;
+    TitledWindow() : ModalWindow(Style::Movable)
+    {
+        setTitle(QStringLiteral("操作説明"));
+        setSize(280, 100);
+        cancel.onAction = [this] { answer = "cancel"; close(); };
+    }
+};
+
+TEST(ModalClose, TheCloseBoxEndsOnlyByTheWindowsOwnWays)
+{
+    struct Case {
+        const char* label;
+        bool closeBox, cancelButton;
+        bool closed;
+        const char* answer;
+    };
+    const Case cases[] = {
+        {"close box", true, true, true, ""},
+        {"no close box", false, true, true, "cancel"},
+        {"no close box, no cancel button", false, false, false, ""},
+    };
+    for (const Case& c : cases) {
+        TitledWindow w;
+        w.setCloseBox(c.closeBox);
+        w.cancel.setCancel(c.cancelButton);
+        EXPECT_EQ(bool(w.topWidget()->windowFlags() & Qt::WindowCloseButtonHint), c.closeBox)
+            << c.label;
+        bool accepted = false, shownAfter = false;
+        QTimer::singleShot(20, [&] {
+            QCloseEvent close;
+            QApplication::sendEvent(w.topWidget(), &close);
+            accepted = close.isAccepted();
+            shownAfter = w.visible();
+            if (shownAfter)
+                w.cancel.push();
+        });
+        w.answer.clear();
+        w.showModal();
+        EXPECT_EQ(accepted, c.closed) << c.label;
+        EXPECT_EQ(shownAfter, !c.closed) << c.label;
+        EXPECT_EQ(w.answer, c.closed ? c.answer : "cancel") << c.label;
+        EXPECT_FALSE(w.visible()) << c.label;
+    }
+}
+
+// Shown for real (no responder): a box with OK alone tells and shows no icon; the two
+// asking kinds show theirs.
+TEST(MessageBoxes, OnlyTheAskingKindsShowAnIcon)
+{
+    const std::pair<MessageBox::Kind, QMessageBox::Icon> cases[] = {
+        {MessageBox::Kind::Note, QMessageBox::NoIcon},
+        {MessageBox::Kind::Caution, QMessageBox::Warning},
+        {MessageBox::Kind::Question, QMessageBox::Question},
+    };
+    for (auto [kind, icon] : cases) {
+        QMessageBox::Icon shown = QMessageBox::Critical;
+        QTimer::singleShot(20, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = box->icon();
+                box->accept();
+            }
+        });
+        MessageBox::show(kind, QStringLiteral("基準フォルダを変更できません。"));
+        EXPECT_EQ(shown, icon) << int(kind);
+    }
 }
 
 } // namespace
