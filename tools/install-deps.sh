@@ -4,7 +4,7 @@
 set -eu
 pkgs="cmake ninja-build g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
       libgtest-dev clang libclang-rt-dev xvfb xauth x11-utils xdotool imagemagick fontconfig
-      dosfstools fusefat e2fsprogs util-linux python3 openbox dbus-daemon"
+      dosfstools fusefat e2fsprogs util-linux python3 openbox dbus-daemon libglib2.0-bin"
 missing=""
 for p in $pkgs; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"

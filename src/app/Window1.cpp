@@ -130,9 +130,3 @@ void Window1::Close()
 {
     savePrefs();
 }
-
-bool Window1::KeyDown(const QString&, int)
-{
-    saveListState();
-    return false;
-}

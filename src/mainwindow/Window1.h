@@ -282,6 +282,20 @@ public:
     bool FileListBox_MouseDown(int x, int y);
     void rowMenuAction(const QString& entry);
 
+    // ---- trash and keyboard commands (fileops/, mainwindow/) ---------------------------
+    void connectTrashEvents();
+    void TrashButton_Open();
+    void TrashButton_Action();
+    void TrashButton_MouseEnter();
+    void TrashButton_MouseExit();
+    void TrashButton_DropObject(const std::vector<FolderItemPtr>& items);
+    // Modes from the keys: Shift 1 + Command 2 + Option 4; 0 shows the trash, 2 moves the
+    // recorded selection into it, 3 empties it, 6 deletes the selection; others nothing.
+    void executeTrashBehavior(int mode);
+    void dispLocalTrash();
+    void clearLocalTrash();
+    void selectAllInTheFolder();
+
 private:
     void createControls();
     void installButtonPictures();

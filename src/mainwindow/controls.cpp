@@ -158,20 +158,17 @@ void Window1::createControls()
             c->setHelpTag(tag.text);
 }
 
-// The back, forward and trash buttons show their pictures from the start.
+// The back and forward buttons show their pictures from the start (the trash button
+// makes its own when it opens).
 void Window1::installButtonPictures()
 {
     backArrow = Pictures::get(Pictures::kIcBack);
     backArrowDim = Pictures::get(Pictures::kIcBackDim);
     forwardArrow = Pictures::get(Pictures::kIcNext);
     forwardArrowDim = Pictures::get(Pictures::kIcNextDim);
-    trashPict = Pictures::compose(Pictures::get(Pictures::kIcTrash),
-                                  Pictures::get(Pictures::kIcTrashMask));
-    trashPictDim = Pictures::get(Pictures::kIcTrashDim);
     const std::tuple<PictButtonClass*, const QPixmap*, const QPixmap*> buttons[] = {
         {BackButton.get(), &backArrow, &backArrowDim},
-        {ForwardButton.get(), &forwardArrow, &forwardArrowDim},
-        {TrashButton.get(), &trashPict, &trashPictDim}};
+        {ForwardButton.get(), &forwardArrow, &forwardArrowDim}};
     for (const auto& [button, active, dim] : buttons) {
         button->activePict = *active;
         button->inactivePict = *dim;

@@ -48,6 +48,7 @@ void Window1::connectEvents()
     connectEditingEvents();
     connectFileOpsEvents();
     connectDragDropEvents();
+    connectTrashEvents();
 }
 
 void Window1::FileListBox_Open()

@@ -38,6 +38,12 @@ void Window1::ContextualMenu1_Action(const QString& entry)
         jumpHistory(entryLabel(entry));
         return;
     }
-    // FIXME: the Trash menu is served here once it is built.
+    if (contextJob == QLatin1String("trashProc")) {
+        // Rows 1 to 4 stand for the modes 0, 2, 3 and 6; a row shown with "x" reads as 0.
+        const int row = entryLabel(entry).toInt();
+        if (row >= 1 && row <= 4)
+            executeTrashBehavior(QStringLiteral("0236").at(row - 1).digitValue());
+        return;
+    }
     rowMenuAction(entry);
 }

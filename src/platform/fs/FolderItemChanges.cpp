@@ -5,6 +5,7 @@
 #include "platform/fs/NameCodec.h"
 #include "platform/fs/PosixCalls.h"
 #include "platform/fs/ReplaceFile.h"
+#include "platform/fs/Trash.h"
 #include "platform/fs/UniqueFd.h"
 
 #include <cerrno>
@@ -17,15 +18,12 @@ namespace {
 using PosixCalls::present;
 using PosixCalls::renameNoReplace;
 
+} // namespace
 
-// Only a regular file under "._NAME" is a companion: a folder or a link of that name is
-// an item of its own and never goes along.
-bool isCompanionFile(const QByteArray& path) {
+bool FolderItemPaths::isCompanionFile(const QByteArray& path) {
     struct stat st;
     return ::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
-
-} // namespace
 
 Status FolderItem::rename(const QString& newName) {
     return relocate(FolderItemPaths::folderOf(m_path), newName);
@@ -47,7 +45,7 @@ Status FolderItem::relocate(const QByteArray& folder, const QString& newName) {
     const QByteArray companion = FolderItemPaths::join(oldFolder, "._" + oldName);
     const QByteArray newCompanion = FolderItemPaths::join(folder, "._" + name);
     const bool withCompanion =
-        !FolderItemPaths::isCompanionName(oldName) && isCompanionFile(companion);
+        !FolderItemPaths::isCompanionName(oldName) && FolderItemPaths::isCompanionFile(companion);
     if (withCompanion && present(newCompanion))
         return Status::fail("rename", EEXIST);
 
@@ -72,12 +70,22 @@ Status FolderItem::createAsFolder() {
 
 Status FolderItem::deleteItem() {
     const QByteArray name = FolderItemPaths::lastName(m_path);
-    const QByteArray companion =
-        FolderItemPaths::join(FolderItemPaths::folderOf(m_path), "._" + name);
+    const QByteArray folder = FolderItemPaths::folderOf(m_path);
+    const QByteArray companion = FolderItemPaths::join(folder, "._" + name);
     refresh();
     Status removed = DeleteTree::remove(m_path);
-    if (removed && !FolderItemPaths::isCompanionName(name) && isCompanionFile(companion))
+    if (!removed)
+        return removed;
+    const bool companionGoes =
+        !FolderItemPaths::isCompanionName(name) && FolderItemPaths::isCompanionFile(companion);
+    if (companionGoes)
         ::unlink(companion.constData());
+    // An entry of a trash leaves no info file behind, or desktops would list it still.
+    if (const auto trash = Trash::ofFilesFolder(folder)) {
+        Trash::forgetEntry(*trash, name);
+        if (companionGoes && !present(companion))
+            Trash::forgetEntry(*trash, "._" + name);
+    }
     return removed;
 }
 

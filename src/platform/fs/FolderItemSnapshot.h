@@ -34,5 +34,8 @@ QByteArray folderOf(const QByteArray& path); // "/" for items in the root folder
 // A name the program may give an item: not empty, ".", "..", and without "/" or NUL.
 bool isValidName(const QByteArray& name);
 bool isCompanionName(const QByteArray& name); // "._X"
+// Only a regular file under "._NAME" is a companion that goes along with NAME: a folder
+// or a link of that name is an item of its own.
+bool isCompanionFile(const QByteArray& path);
 
 } // namespace FolderItemPaths

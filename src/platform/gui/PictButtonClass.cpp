@@ -1,5 +1,7 @@
 #include "platform/gui/PictButtonClass.h"
 
+#include "platform/gui/Services.h"
+
 #include <QWidget>
 
 PictButtonClass::PictButtonClass(WindowBase& window, int left, int top, int width, int height,
@@ -32,7 +34,9 @@ void PictButtonClass::Paint()
 
 bool PictButtonClass::MouseDown(int, int)
 {
-    if (m_value && enabled() && onAction)
+    if (m_value && enabled() && onAction) {
+        m_actionModifiers = Services::instance().modifiers();
         onAction();
+    }
     return false;
 }

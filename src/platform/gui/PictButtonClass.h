@@ -23,9 +23,12 @@ public:
     // design's MouseDown, so that the click is not kept.
     bool MouseDown(int x, int y);
     void Paint(); // installs the picture of the current state as the backdrop
+    // The modifier keys (Mac bits) held with the press that raised onAction.
+    int actionModifiers() const { return m_actionModifiers; }
 
     std::function<void()> onAction;
 
 private:
     bool m_value = false;
+    int m_actionModifiers = 0;
 };

@@ -1,19 +1,14 @@
 #include "platform/fs/Volumes.h"
 
+#include "support/MountNamespace.h"
 #include "support/TempDir.h"
 
-#include <QCoreApplication>
-#include <QProcess>
 #include <QThread>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <unistd.h>
 
-// Mounting needs a private mount namespace: the test starts this program again inside
-// one (unshare) and the inner run does the work.
 namespace {
-
-constexpr char kInner[] = "CLOAKSWITCH_IN_MOUNT_NAMESPACE";
 
 bool listed(const QByteArray& mountPoint) {
     for (const Volume& v : Volumes::list()) {
@@ -34,21 +29,7 @@ bool listedSoon(const QByteArray& mountPoint, bool expected) {
 }
 
 TEST(MountNamespace, MountAndUnmountAreSeenWithoutAsking) {
-    if (qgetenv(kInner).isEmpty()) {
-        if (::geteuid() != 0)
-            GTEST_SKIP() << "mounting needs root";
-        QProcess inner;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(kInner, "1");
-        inner.setProcessEnvironment(env);
-        inner.start("unshare",
-                    {"--mount", "--propagation", "private", QCoreApplication::applicationFilePath(),
-                     "--gtest_filter=MountNamespace.*"});
-        ASSERT_TRUE(inner.waitForFinished(60000));
-        EXPECT_EQ(inner.exitCode(), 0) << inner.readAllStandardOutput().constData()
-                                       << inner.readAllStandardError().constData();
-        return;
-    }
+    CS_IN_MOUNT_NAMESPACE();
     TempDir tmp;
     const QByteArray point = tmp.folder("Scratch Disk");
     ASSERT_FALSE(listed(point));
