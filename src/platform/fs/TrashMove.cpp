@@ -3,6 +3,7 @@
 #include "platform/fs/FolderItem.h"
 #include "platform/fs/FolderItemSnapshot.h"
 #include "platform/fs/NameCodec.h"
+#include "platform/fs/PosixCalls.h"
 #include "platform/fs/TrashInfo.h"
 
 #include <cerrno>
@@ -14,10 +15,7 @@
 
 namespace {
 
-bool present(const QByteArray& path) {
-    struct stat st;
-    return ::lstat(path.constData(), &st) == 0;
-}
+using PosixCalls::present;
 
 // The device the folder is on, or would be on once made: that of its deepest existing
 // ancestor.
