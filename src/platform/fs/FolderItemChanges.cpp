@@ -93,14 +93,10 @@ Result<QString> FolderItem::readText() const {
     const UniqueFd fd(::open(m_path.constData(), O_RDONLY | O_CLOEXEC));
     if (!fd.valid())
         return Result<QString>::fail("open");
-    QByteArray bytes;
-    char buf[65536];
-    ssize_t n;
-    while ((n = ::read(fd.get(), buf, sizeof buf)) > 0)
-        bytes.append(buf, n);
-    if (n < 0)
-        return Result<QString>::fail("read");
-    return QString::fromUtf8(bytes);
+    const Result<QByteArray> bytes = PosixCalls::readAll(fd.get());
+    if (!bytes)
+        return Result<QString>(bytes.error());
+    return QString::fromUtf8(bytes.value());
 }
 
 namespace {

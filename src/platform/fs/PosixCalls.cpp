@@ -36,4 +36,16 @@ Status writeAll(int fd, const QByteArray& bytes) {
     return success();
 }
 
+Result<QByteArray> readAll(int fd) {
+    QByteArray bytes;
+    char buf[65536];
+    ssize_t n;
+    while ((n = ::read(fd, buf, sizeof buf)) > 0 || (n < 0 && errno == EINTR))
+        if (n > 0)
+            bytes.append(buf, n);
+    if (n < 0)
+        return Result<QByteArray>::fail("read");
+    return bytes;
+}
+
 } // namespace PosixCalls

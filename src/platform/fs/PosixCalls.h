@@ -13,5 +13,7 @@ bool present(const QByteArray& path); // lstat succeeds
 Status renameNoReplace(const QByteArray& from, const QByteArray& to);
 // Writes every byte, going on after interruptions and short writes.
 Status writeAll(int fd, const QByteArray& bytes);
+// Reads from fd to its end.
+Result<QByteArray> readAll(int fd);
 
 } // namespace PosixCalls

@@ -1,5 +1,6 @@
 #include "platform/fs/TrashInfo.h"
 
+#include "platform/fs/PosixCalls.h"
 #include "platform/fs/UniqueFd.h"
 
 #include <QList>
@@ -9,6 +10,8 @@
 #include <unistd.h>
 
 namespace {
+
+using PosixCalls::writeAll;
 
 bool isUnreserved(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
@@ -25,19 +28,6 @@ int hexValue(char c) {
     return -1;
 }
 
-Status writeAll(int fd, const QByteArray& bytes) {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return Status::fail("write", n < 0 ? errno : EIO);
-        done += n;
-    }
-    return success();
-}
-
 Result<QByteArray> readSmallFile(const QByteArray& path) {
     const UniqueFd fd(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
     if (!fd.valid())
@@ -45,14 +35,7 @@ Result<QByteArray> readSmallFile(const QByteArray& path) {
     struct stat st;
     if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
         return Result<QByteArray>::fail("open", EINVAL);
-    QByteArray bytes;
-    char buf[65536];
-    ssize_t n;
-    while ((n = ::read(fd.get(), buf, sizeof buf)) > 0)
-        bytes.append(buf, n);
-    if (n < 0)
-        return Result<QByteArray>::fail("read");
-    return bytes;
+    return PosixCalls::readAll(fd.get());
 }
 
 } // namespace
