@@ -204,6 +204,17 @@ TEST_F(RowDrag, AnOutwardDragIsSettledAfterTheButtonComesUp)
     EXPECT_FALSE(w().fromListToExtDragging);
 }
 
+TEST_F(RowDrag, TheListIsReadAgainWhenThePointerComesBackAfterAnOutwardDrag)
+{
+    m_tmp.file("hd/f/arrived.txt", "x"); // what the other program may have made
+    w().MouseEnter();
+    EXPECT_LT(rowNamed("arrived.txt"), 0) << "no outward drag happened: no refresh";
+    w().dragToExtHappened = true;
+    w().MouseEnter();
+    EXPECT_GE(rowNamed("arrived.txt"), 0);
+    EXPECT_FALSE(w().dragToExtHappened);
+}
+
 TEST_F(RowDrag, ThePictureShowsOnlyTheSelectedRowsThatExist)
 {
     list().setSelected(rowNamed("b.txt"), true);
