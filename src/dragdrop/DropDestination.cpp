@@ -10,7 +10,6 @@
 #include "platform/gui/TextField.h"
 #include "platform/gui/Timer.h"
 
-#include <QWidget>
 
 namespace {
 
@@ -101,7 +100,7 @@ void Window1::FileListBox_MouseExit()
         prepareCheckMarks(false);
         Timer1->setMode(Timer::Mode::Off);
         restoreWindowColor();
-        topWidget()->update();
+        refresh();
     }
 }
 
@@ -117,7 +116,7 @@ void Window1::Timer1_Action()
         Timer1->setMode(Timer::Mode::Off);
         DragCancelButton->setEnabled(false);
         restoreWindowColor();
-        topWidget()->update();
+        refresh();
         return;
     }
 
@@ -152,7 +151,7 @@ void Window1::Timer2_Action()
     cancelDragFromExt = false;
     DragCancelButton->setEnabled(false);
     restoreWindowColor();
-    topWidget()->update();
+    refresh();
     Timer2->setMode(Timer::Mode::Off);
 }
 

@@ -12,7 +12,6 @@
 #include "platform/gui/TextField.h"
 #include "platform/gui/Timer.h"
 
-#include <QWidget>
 
 namespace {
 
@@ -45,7 +44,7 @@ void Window1::FileListBox_DropObject(const std::vector<FolderItemPtr>& drag)
     if (!CopyCheckBox->value())
         return;
     restoreWindowColor();
-    topWidget()->update();
+    refresh();
     DragCancelButton->setEnabled(false);
     if (fromListToExtDragging) {
         fromListToExtDragging = false;

@@ -12,7 +12,6 @@
 #include "platform/gui/Shapes.h"
 #include "platform/gui/Timer.h"
 
-#include <QWidget>
 #include <cmath>
 
 namespace {
@@ -119,7 +118,7 @@ bool Window1::trackInWindowDrag()
     Timer1->setMode(Timer::Mode::Off);
     DragCancelButton->setEnabled(false);
     restoreWindowColor();
-    topWidget()->update();
+    refresh();
     if (givenUp) {
         nowDragging = false;
         return false;
@@ -185,7 +184,7 @@ void Window1::DragCancelButton_DropObject()
 {
     DragCancelButton->setEnabled(false);
     restoreWindowColor();
-    topWidget()->update();
+    refresh();
     nowDragging = false;
 }
 
