@@ -1,5 +1,7 @@
 #include "platform/fs/CopyEngine.h"
+
 #include "platform/fs/CopyParts.h"
+#include "platform/fs/PosixCalls.h"
 #include "platform/fs/UniqueFd.h"
 
 #include <QSet>
@@ -9,6 +11,8 @@
 #include <unistd.h>
 
 namespace {
+
+using PosixCalls::entriesOf;
 
 // Deeper than any real tree; a loop through bind mounts ends here instead of never.
 constexpr int kMaxDepth = 1024;
@@ -20,28 +24,6 @@ int openSource(int folder, const QByteArray& name, int flags) {
     if (fd >= 0 || errno != EPERM)
         return fd;
     return ::openat(folder, name.constData(), flags);
-}
-
-Result<std::vector<QByteArray>> entriesOf(int folder) {
-    const int readFd = ::dup(folder);
-    DIR* dir = readFd < 0 ? nullptr : ::fdopendir(readFd);
-    if (!dir) {
-        if (readFd >= 0)
-            ::close(readFd);
-        return Result<std::vector<QByteArray>>::fail("opendir");
-    }
-    std::vector<QByteArray> names;
-    errno = 0;
-    while (const dirent* e = ::readdir(dir)) {
-        const QByteArray name(e->d_name);
-        if (name != "." && name != "..")
-            names.push_back(name);
-    }
-    const int failed = errno;
-    ::closedir(dir);
-    if (failed != 0)
-        return Result<std::vector<QByteArray>>::fail("readdir", failed);
-    return names;
 }
 
 QByteArray joined(const QByteArray& folder, const QByteArray& name) {

@@ -1,5 +1,6 @@
 #include "platform/fs/DeleteTree.h"
 
+#include "platform/fs/PosixCalls.h"
 #include "platform/fs/UniqueFd.h"
 
 #include <dirent.h>
@@ -11,6 +12,8 @@
 #include <vector>
 
 namespace {
+
+using PosixCalls::entriesOf;
 
 // Folders deeper than this many levels above the one being emptied are closed and found
 // again through ".." on the way back, so that any depth fits in a few descriptors.
@@ -46,24 +49,6 @@ struct Level {
     std::vector<QByteArray> names;
     size_t next = 0;
 };
-
-Result<std::vector<QByteArray>> entriesOf(int fd) {
-    const int readFd = ::openat(fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    DIR* dir = readFd < 0 ? nullptr : ::fdopendir(readFd);
-    if (!dir) {
-        if (readFd >= 0)
-            ::close(readFd);
-        return Result<std::vector<QByteArray>>::fail("opendir");
-    }
-    std::vector<QByteArray> names;
-    while (const dirent* e = ::readdir(dir)) {
-        const QByteArray name(e->d_name);
-        if (name != "." && name != "..")
-            names.push_back(name);
-    }
-    ::closedir(dir);
-    return names;
-}
 
 bool sameMount(const Identity& a, const Identity& root) {
     if (a.mountId && root.mountId)

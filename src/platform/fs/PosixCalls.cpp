@@ -1,6 +1,7 @@
 #include "platform/fs/PosixCalls.h"
 
 #include <cerrno>
+#include <dirent.h>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -34,6 +35,32 @@ Status writeAll(int fd, const QByteArray& bytes) {
         done += n;
     }
     return success();
+}
+
+Result<std::vector<QByteArray>> entriesOf(int folderFd) {
+    // Reading a folder that is being copied must not even change its access time.
+    const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+    int readFd = ::openat(folderFd, ".", flags | O_NOATIME);
+    if (readFd < 0 && errno == EPERM)
+        readFd = ::openat(folderFd, ".", flags);
+    DIR* dir = readFd < 0 ? nullptr : ::fdopendir(readFd);
+    if (!dir) {
+        if (readFd >= 0)
+            ::close(readFd);
+        return Result<std::vector<QByteArray>>::fail("opendir");
+    }
+    std::vector<QByteArray> names;
+    errno = 0;
+    while (const dirent* e = ::readdir(dir)) {
+        const QByteArray name(e->d_name);
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    const int failed = errno;
+    ::closedir(dir);
+    if (failed != 0)
+        return Result<std::vector<QByteArray>>::fail("readdir", failed);
+    return names;
 }
 
 Result<QByteArray> readAll(int fd) {
