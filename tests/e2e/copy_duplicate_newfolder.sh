@@ -12,46 +12,24 @@ program=$(realpath "$1")
 info=$(realpath "$2")
 work=$(mktemp -d /tmp/cs-e2e-copy.XXXXXX)
 shots=$(pwd)
+E2E_NAME=copy_duplicate_newfolder
+. "$(dirname "$0")/lib/window.sh"
 export HOME="$work/home"
 export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share"
 unset XDG_DESKTOP_DIR XDG_DOCUMENTS_DIR
 mkdir -p "$HOME/Desktop" "$HOME/Dest"
 printf 'letter' >"$HOME/a.txt"
 "$info" --type TEXT --creator ttxt --hide "$HOME/a.txt" >/dev/null
-pid=""
-
-fail() {
-    echo "copy_duplicate_newfolder: $*" >&2
-    import -window root "$shots/e2e-copy-failed.png" 2>/dev/null
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    rm -rf "$work"
-    exit 1
-}
 
 # Fields of cloakswitch-info: 6 creator, 7 type, 8 visibility.
 codes() { "$info" "$1" | cut -f6-8; }
 expected=$(codes "$HOME/a.txt")
 [ "$expected" = "$(printf 'ttxt\tTEXT\tinvisible')" ] || fail "the fixture has no Finder information"
 
-"$program" >"$work/log" 2>&1 &
-pid=$!
-wid=$(timeout 20 xdotool search --sync --name 'home$' | head -n1)
-[ -n "$wid" ] || fail "the main window did not appear listing the home folder"
-sleep 1
-eval "$(xdotool getwindowgeometry --shell "$wid")"
-menu=18
-bottom=$((HEIGHT - 450))
+start_window
 right=$((WIDTH - 620))
-click_at() { xdotool mousemove --window "$wid" "$1" "$2" click 1; sleep 0.7; }
-click_bottom() { click_at "$1" $(($2 + bottom)); }
+E2E_CLICK_PAUSE=0.7
 click_bottom_right() { click_at $(($1 + right)) $(($2 + bottom)); }
-row_y() { echo $((menu + 40 + 16 + 18 * $1 + 9)); }
-dialog() {
-    d=$(timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n1)
-    [ -n "$d" ] || return 1
-    sleep 0.5
-    echo "$d"
-}
 leftovers() { ls -a "$HOME" "$HOME/Dest" | grep -E '^(TmpFldr|\.cs-)' ; }
 
 # Rows, by name: a.txt, Desktop, Dest. The write switch, the file, the duplicate button.

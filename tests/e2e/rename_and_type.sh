@@ -11,6 +11,8 @@ program=$(realpath "$1")
 info=$(realpath "$2")
 work=$(mktemp -d /tmp/cs-e2e-edit.XXXXXX)
 shots=$(pwd)
+E2E_NAME=rename_and_type
+. "$(dirname "$0")/lib/window.sh"
 export HOME="$work/home"
 export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share"
 unset XDG_DESKTOP_DIR XDG_DOCUMENTS_DIR
@@ -18,42 +20,15 @@ mkdir -p "$HOME/Desktop"
 printf 'first' >"$HOME/a.txt"
 printf 'second' >"$HOME/b.txt"
 touch -d '2001-02-03 04:05:06' "$HOME/a.txt" "$HOME/b.txt"
-pid=""
-
-fail() {
-    echo "rename_and_type: $*" >&2
-    import -window root "$shots/e2e-rename-and-type-failed.png" 2>/dev/null
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    rm -rf "$work"
-    exit 1
-}
 
 # Field 4 of cloakswitch-info is the modification date, 6 the creator, 7 the type.
 field() { "$info" "$1" | cut -f"$2"; }
 date_a=$(field "$HOME/a.txt" 4)
 date_b=$(field "$HOME/b.txt" 4)
 
-"$program" >"$work/log" 2>&1 &
-pid=$!
-wid=$(timeout 20 xdotool search --sync --name 'home$' | head -n1)
-[ -n "$wid" ] || fail "the main window did not appear listing the home folder"
-sleep 1
-# The window's menu bar (18 pixels) sits above the client area: the list moves down by
-# it, while the bottom rows keep their distance to the window's bottom edge.
-eval "$(xdotool getwindowgeometry --shell "$wid")"
-menu=18
-bottom=$((HEIGHT - 450))
-click_at() { xdotool mousemove --window "$wid" "$1" "$2" click 1; sleep 0.5; }
-click_bottom() { click_at "$1" $(($2 + bottom)); }
+start_window
 # The list starts at 40 with a 16-pixel header; rows are 18 high. Sorted by name either
 # way, the middle row of a.txt, b.txt and Desktop is b.txt.
-row_y() { echo $((menu + 40 + 16 + 18 * $1 + 9)); }
-dialog() {
-    d=$(timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n1)
-    [ -n "$d" ] || return 1
-    sleep 0.5
-    echo "$d"
-}
 
 # Rename: the write switch on, the first row, the rename button, a new name, Return.
 click_bottom 200 398

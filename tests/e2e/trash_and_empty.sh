@@ -11,6 +11,8 @@ program=$(realpath "$1")
 info=$(realpath "$2")
 work=$(mktemp -d /tmp/cs-e2e-trash.XXXXXX)
 shots=$(pwd)
+E2E_NAME=trash_and_empty
+. "$(dirname "$0")/lib/window.sh"
 # A private home and data home: the real user's trash is never touched.
 export HOME="$work/home"
 export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share"
@@ -21,33 +23,9 @@ printf 'keep me' >"$HOME/target.txt"
 # Finder information: type TEXT, creator ttxt.
 python3 -c 'import os, sys
 os.setxattr(sys.argv[1], "user.com.apple.FinderInfo", b"TEXTttxt" + bytes(24))' "$HOME/target.txt"
-pid=""
 
-fail() {
-    echo "trash_and_empty: $*" >&2
-    import -window root "$shots/e2e-trash-failed.png" 2>/dev/null
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    rm -rf "$work"
-    exit 1
-}
-
-"$program" >"$work/log" 2>&1 &
-pid=$!
-wid=$(timeout 20 xdotool search --sync --name 'home$' | head -n1)
-[ -n "$wid" ] || fail "the main window did not appear listing the home folder"
-sleep 1
-eval "$(xdotool getwindowgeometry --shell "$wid")"
-menu=18
-bottom=$((HEIGHT - 450))
-click_at() { xdotool mousemove --window "$wid" "$1" "$2" click 1; sleep 0.5; }
-click_bottom() { click_at "$1" $(($2 + bottom)); }
+start_window
 row0=$((menu + 40 + 16 + 9))
-dialog() {
-    d=$(timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n1)
-    [ -n "$d" ] || return 1
-    sleep 0.5
-    echo "$d"
-}
 
 # Writing on, the only listed row (target.txt), Ctrl+Backspace, then the question.
 click_bottom 200 398

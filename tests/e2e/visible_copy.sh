@@ -12,6 +12,8 @@ fi
 program=$(realpath "$1")
 work=$(mktemp -d /tmp/cs-e2e-viscopy.XXXXXX)
 shots=$(pwd)
+E2E_NAME=visible_copy
+. "$(dirname "$0")/lib/window.sh"
 export HOME="$work/home"
 export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share"
 unset XDG_DESKTOP_DIR XDG_DOCUMENTS_DIR
@@ -19,15 +21,6 @@ mkdir -p "$HOME/Desktop" "$HOME/dest" "$HOME/src"
 printf 'dot' >"$HOME/src/.dotfile"
 printf 'hidden notes' >"$HOME/src/notes"
 printf 'finder' >"$HOME/src/.DS_Store"
-pid=""
-
-fail() {
-    echo "visible_copy: $*" >&2
-    import -window root "$shots/e2e-visible-copy-failed.png" 2>/dev/null
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    rm -rf "$work"
-    exit 1
-}
 
 # The invisible bit of the Finder information: "set" makes the file invisible, "test"
 # answers whether it is.
@@ -52,19 +45,9 @@ invisible set "$HOME/src/notes" || fail "cannot set the Finder information here"
 listing() { ls -A "$1" | tr '\n' ' '; }
 before=$(listing "$HOME/src")
 
-"$program" >"$work/log" 2>&1 &
-pid=$!
-wid=$(timeout 20 xdotool search --sync --name 'home$' | head -n1)
-[ -n "$wid" ] || fail "the main window did not appear listing the home folder"
-sleep 1
-eval "$(xdotool getwindowgeometry --shell "$wid")"
-menu=18
-bottom=$((HEIGHT - 450))
-click_at() { xdotool mousemove --window "$wid" "$1" "$2" click 1; sleep 0.5; }
-click_bottom() { click_at "$1" $(($2 + bottom)); }
+start_window
 # Rows of 18 pixels below the 16-pixel header at 40; sorted by the names shown: dest,
 # src, デスクトップ (the Desktop).
-row_y() { echo $((menu + 40 + 16 + 18 * $1 + 9)); }
 await_window() {
     i=0
     while [ $i -lt 25 ]; do
