@@ -92,6 +92,7 @@ class FolderItem : public std::enable_shared_from_this<FolderItem> {
     void refresh(); // forget the kept status and Finder information
 
     struct Snapshot; // implementation detail, shared with the folder reader
+    struct EntryReads; // the listed entries' status and Finder information, read at once
     explicit FolderItem(QByteArray canonicalPath);
     ~FolderItem();
 
@@ -100,6 +101,7 @@ class FolderItem : public std::enable_shared_from_this<FolderItem> {
     const Snapshot& status() const;           // statx, once
     const FinderInfoRead& finderInfo() const; // Finder information, once
     FinderInfoHints infoHints() const;
+    void readEntries(); // fills m_reads for the entries of the last count()
     Status changeFinderInfo(const std::function<void(FinderInfo&)>& change);
     Status setCode(const QByteArray& code, bool isType);
     Status relocate(const QByteArray& folder, const QString& newName);
@@ -119,4 +121,8 @@ class FolderItem : public std::enable_shared_from_this<FolderItem> {
     std::vector<uint32_t> m_entryEnds;
     std::shared_ptr<const class UniqueFd> m_listedFd; // the folder read by count()
     std::vector<bool> m_entryHasCompanion;
+    // Filled by the first item() after count(): every entry's status and Finder
+    // information in one pass, spread over worker threads for large folders.
+    std::unique_ptr<EntryReads> m_reads;
+    bool m_readsUsedUp = false;
 };

@@ -4,7 +4,9 @@
 #include "platform/fs/FolderItem.h"
 #include "platform/fs/UniqueFd.h"
 
+#include <functional>
 #include <memory>
+#include <vector>
 #include <optional>
 #include <sys/types.h>
 
@@ -25,6 +27,38 @@ struct FolderItem::Snapshot {
 
     std::optional<FinderInfoRead> finderInfo;
 };
+
+// What the folder reader found for each entry, in directory order. Finder information is
+// kept only for the few entries that have any, so a huge folder costs little while its
+// items are handed out.
+struct FolderItem::EntryReads {
+    struct Status {
+        bool exists = false;
+        bool hasBirth = false;
+        mode_t mode = 0;
+        qint64 size = 0;
+        qint64 mtimeMs = 0;
+        qint64 birthMs = 0;
+        int32_t info = -1; // index into infos; -1 for no Finder information at all
+    };
+    std::vector<Status> entries;
+    std::vector<FinderInfoRead> infos;
+    std::vector<bool> handedOut;
+    size_t handedOutCount = 0;
+};
+
+namespace FolderReader {
+
+// From this many entries on, the status and attribute reads run on a few worker threads;
+// below it the thread start-up would cost more than it saves. Tests move it to compare
+// the two ways of reading on the same folder.
+size_t threadedFrom();
+void setThreadedFrom(size_t entries);
+// Runs between reading the names and reading their status: tests use it to change the
+// folder while it is being read.
+void setAfterNamesHook(std::function<void()> hook);
+
+} // namespace FolderReader
 
 namespace FolderItemPaths {
 
