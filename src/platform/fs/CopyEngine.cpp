@@ -1,8 +1,9 @@
 #include "platform/fs/CopyEngine.h"
-#include "platform/fs/PosixCalls.h"
 
 #include "platform/fs/CopyParts.h"
 #include "platform/fs/DeleteTree.h"
+#include "platform/fs/FolderItemSnapshot.h"
+#include "platform/fs/PosixCalls.h"
 #include "platform/fs/UniqueFd.h"
 
 #include <atomic>
@@ -16,32 +17,15 @@
 
 namespace {
 
+using FolderItemPaths::folderOf;
+using FolderItemPaths::isValidName;
+using FolderItemPaths::join;
+using FolderItemPaths::lastName;
 using PosixCalls::present;
 using PosixCalls::renameNoReplace;
 
-
-QByteArray folderOf(const QByteArray& path) {
-    const qsizetype slash = path.lastIndexOf('/');
-    if (slash < 0)
-        return "."; // a name relative to the working folder
-    return slash == 0 ? QByteArray("/") : path.left(slash);
-}
-
-QByteArray nameOf(const QByteArray& path) {
-    return path.mid(path.lastIndexOf('/') + 1);
-}
-
-QByteArray join(const QByteArray& folder, const QByteArray& name) {
-    return folder.endsWith('/') ? folder + name : folder + "/" + name;
-}
-
 QByteArray companionOf(const QByteArray& path) {
-    return join(folderOf(path), "._" + nameOf(path));
-}
-
-bool validName(const QByteArray& name) {
-    return !name.isEmpty() && name != "." && name != ".." && !name.contains('/') &&
-           !name.contains('\0');
+    return join(folderOf(path), "._" + lastName(path));
 }
 
 // Moves an item and its companion; the item goes back when its companion cannot follow.
@@ -136,7 +120,7 @@ Status CopyEngine::copyToTemporary(const QByteArray& source, const QByteArray& f
         return Status::fail("lstat");
     }
     // A folder copied into itself would never end.
-    if (isWithin(canonical(folder), join(canonical(folderOf(source)), nameOf(source))))
+    if (isWithin(canonical(folder), join(canonical(folderOf(source)), lastName(source))))
         return Status::fail("copy", EINVAL);
     temporary = join(folder, temporaryName(folder));
     Status copied = copyItem(source, temporary);
@@ -149,8 +133,8 @@ Status CopyEngine::copyToTemporary(const QByteArray& source, const QByteArray& f
 
 Status CopyEngine::copyInto(const QByteArray& source, const QByteArray& folder,
                             const QByteArray& name) {
-    const QByteArray finalName = name.isEmpty() ? nameOf(source) : name;
-    if (!validName(finalName))
+    const QByteArray finalName = name.isEmpty() ? lastName(source) : name;
+    if (!isValidName(finalName))
         return Status::fail("copy", EINVAL);
     const QByteArray target = join(folder, finalName);
     if (present(target))
@@ -181,7 +165,7 @@ Status CopyEngine::copyReplacing(const QByteArray& source, const QByteArray& fol
     if (!present(target))
         return copyInto(source, folder, name);
     // Deleting the old item would delete the source with it.
-    if (isWithin(join(canonical(folderOf(source)), nameOf(source)), join(canonical(folder), name)))
+    if (isWithin(join(canonical(folderOf(source)), lastName(source)), join(canonical(folder), name)))
         return Status::fail("copy", EINVAL);
     QByteArray temporary;
     if (Status s = copyToTemporary(source, folder, temporary); !s)
@@ -206,8 +190,8 @@ Status CopyEngine::makeFolder(const QByteArray& source, const QByteArray& target
     auto leftover = CopyParts::copyAttributes(in.get(), out.get());
     if (!leftover)
         return leftover.error();
-    return CopyParts::copyCompanion(sourceFolder.get(), nameOf(source), targetFolder.get(),
-                                    nameOf(target), leftover.value());
+    return CopyParts::copyCompanion(sourceFolder.get(), lastName(source), targetFolder.get(),
+                                    lastName(target), leftover.value());
 }
 
 Status CopyEngine::finishFolder(const QByteArray& source, const QByteArray& target) {
@@ -310,7 +294,7 @@ CopyTotals CopyEngine::measure(const std::vector<QByteArray>& sources) {
     for (const QByteArray& source : sources) {
         const UniqueFd folder = openFolder(folderOf(source));
         if (folder.valid())
-            addMeasure(folder.get(), nameOf(source), totals, 0);
+            addMeasure(folder.get(), lastName(source), totals, 0);
     }
     return totals;
 }

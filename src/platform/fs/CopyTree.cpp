@@ -1,6 +1,7 @@
 #include "platform/fs/CopyEngine.h"
 
 #include "platform/fs/CopyParts.h"
+#include "platform/fs/FolderItemSnapshot.h"
 #include "platform/fs/PosixCalls.h"
 #include "platform/fs/UniqueFd.h"
 
@@ -24,10 +25,6 @@ int openSource(int folder, const QByteArray& name, int flags) {
     if (fd >= 0 || errno != EPERM)
         return fd;
     return ::openat(folder, name.constData(), flags);
-}
-
-QByteArray joined(const QByteArray& folder, const QByteArray& name) {
-    return folder.endsWith('/') ? folder + name : folder + "/" + name;
 }
 
 } // namespace
@@ -151,10 +148,10 @@ class CopyEngine::Walk {
             // A companion goes along with its item, never on its own.
             if (CopyParts::isCompanionName(entryName) && present.contains(entryName.mid(2)))
                 continue;
-            const QByteArray entryPath = joined(sourcePath, entryName);
+            const QByteArray entryPath = FolderItemPaths::join(sourcePath, entryName);
             if (m_engine.acceptEntry && !m_engine.acceptEntry(entryPath))
                 continue;
-            const QByteArray copyPath = joined(targetPath, entryName);
+            const QByteArray copyPath = FolderItemPaths::join(targetPath, entryName);
             if (Status s = entry(in, entryName, entryPath, out, entryName, copyPath, depth + 1); !s)
                 return s;
             if (m_engine.entryCopied)

@@ -59,7 +59,9 @@ QByteArray FolderItemPaths::lastName(const QByteArray& path) {
 
 QByteArray FolderItemPaths::folderOf(const QByteArray& path) {
     const qsizetype slash = path.lastIndexOf('/');
-    return slash <= 0 ? QByteArray("/") : path.left(slash);
+    if (slash < 0)
+        return "."; // a name relative to the working folder
+    return slash == 0 ? QByteArray("/") : path.left(slash);
 }
 
 bool FolderItemPaths::isValidName(const QByteArray& name) {

@@ -64,7 +64,7 @@ namespace FolderItemPaths {
 
 QByteArray join(const QByteArray& folder, const QByteArray& name);
 QByteArray lastName(const QByteArray& path);
-QByteArray folderOf(const QByteArray& path); // "/" for items in the root folder
+QByteArray folderOf(const QByteArray& path); // "/" in the root folder, "." for a bare name
 // A name the program may give an item: not empty, ".", "..", and without "/" or NUL.
 bool isValidName(const QByteArray& name);
 bool isCompanionName(const QByteArray& name); // "._X"

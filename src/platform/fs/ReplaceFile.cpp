@@ -1,6 +1,7 @@
 #include "platform/fs/ReplaceFile.h"
-#include "platform/fs/PosixCalls.h"
 
+#include "platform/fs/FolderItemSnapshot.h"
+#include "platform/fs/PosixCalls.h"
 #include "platform/fs/UniqueFd.h"
 #include "platform/fs/Xattr.h"
 
@@ -12,13 +13,9 @@
 
 namespace {
 
+using FolderItemPaths::folderOf;
 using PosixCalls::writeAll;
 
-
-QByteArray folderOf(const QByteArray& path) {
-    const qsizetype slash = path.lastIndexOf('/');
-    return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
-}
 
 // A short name beside the target; a stale one left by a crash is simply skipped.
 Result<QByteArray> createTemporary(const QByteArray& target, UniqueFd& fd) {
